@@ -1,0 +1,31 @@
+#include "hostsim/Publication.h"
+
+namespace hostsim {
+
+void Publication::SetPageCount(int count)
+{
+    pages.clear();
+    for (int i = 0; i < count; ++i) {
+        SimPage page;
+        page.key = nextPageKey++;
+        pages.push_back(page);
+    }
+}
+
+int Publication::PageIndexOfKey(std::int32_t key) const
+{
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (pages[i].key == key) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+SimColor* Publication::FindColor(const std::string& colorName)
+{
+    for (SimColor& color : colors) {
+        if (color.name == colorName) return &color;
+    }
+    return nullptr;
+}
+
+}  // namespace hostsim

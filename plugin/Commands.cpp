@@ -1,0 +1,8 @@
+// The menu commands.
+#include "plugin/PluginBase.h"
+
+namespace orvane {
+
+void TrappingPlugin::OnCommand() {}
+
+}  // namespace orvane

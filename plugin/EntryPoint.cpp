@@ -1,0 +1,116 @@
+#include "plugin/EntryPoint.h"
+
+#include <locale>
+#include <new>
+#include <sstream>
+#include <string>
+
+#include "host/HostContext.h"
+#include "host/HostRequests.h"
+#include "platform/Platform.h"
+#include "plugin/PluginBase.h"
+#include "plugin/ResourceString.h"
+
+namespace orvane {
+
+namespace {
+
+void AllocationFailureHandler() { throw AllocationFailure(); }
+
+constexpr int kStringVersionText = 47;
+constexpr int kStringVersionCaption = 48;
+
+}  // namespace
+
+bool HostVersionSupported()
+{
+    std::string identity;
+    try {
+        identity = requests::HostIdentity();
+    } catch (...) {
+        return false;
+    }
+    std::size_t first = identity.find(' ');
+    if (first == std::string::npos) return false;
+    std::size_t second = identity.find(' ', first + 1);
+    if (second == std::string::npos) return false;
+    std::istringstream in(identity.substr(second + 1));
+    in.imbue(std::locale::classic());
+    float version = 0.0f;
+    if (!(in >> version)) return false;
+    return version >= 6.52f;
+}
+
+namespace {
+
+// Steps 4 to 6 of main: the version check and the dispatch, every error caught.
+Status CheckAndDispatch(ParameterBlock* block, HostRequestRecord* record)
+{
+    std::uint32_t code = block->messageCode;
+    try {
+        if (code == kMessageLoad || code == kMessageRegister || code == kMessageCommand) {
+            if (!HostVersionSupported()) {
+                if (code != kMessageLoad) {
+                    ResourceString text(kStringVersionText);
+                    ResourceString caption(kStringVersionCaption);
+                    platform::ShowMessageBox(platform::ActiveWindow(), text.Text(), caption.Text(), platform::kMbOk);
+                }
+                return kStatusFailure;
+            }
+        }
+        TrappingPlugin plugin(block, record);
+        plugin.Dispatch();
+        return kStatusOk;
+    } catch (const HostError& error) {
+        return error.status() != kStatusOk ? error.status() : kStatusFailure;
+    } catch (...) {
+        return kStatusFailure;
+    }
+}
+
+}  // namespace
+
+}  // namespace orvane
+
+extern "C" std::int16_t OrvanePluginMain(orvane::ParameterBlock* block)
+{
+    using namespace orvane;
+    if (block == nullptr || block->hostRoot == nullptr) return kStatusFailure;
+
+    // 1. The Host root, its request channel and the request record.
+    HostRoot* root = block->hostRoot;
+    Host().hostRoot = root;
+    void* channelAddress = nullptr;
+    if (root->GetInterface(kRequestChannel, &channelAddress) != kStatusOk || channelAddress == nullptr) {
+        return kStatusFailure;
+    }
+    auto* channel = static_cast<RequestChannel*>(channelAddress);
+    HostRequestRecord* record = nullptr;
+    channel->GetRequestRecord(&record);
+    Host().requestRecord = record;
+
+    // 2. The parameter block.
+    Host().parameterBlock = block;
+
+    // 3. From here on a failed allocation raises 7212.
+    std::set_new_handler(AllocationFailureHandler);
+
+    // 4 to 6.
+    Status result = CheckAndDispatch(block, record);
+
+    // 7. Report a failure to the Host.
+    if (result != kStatusOk) {
+        void* reportAddress = nullptr;
+        if (root->GetInterface(kRequestChannel, &reportAddress) == kStatusOk && reportAddress != nullptr) {
+            auto* report = static_cast<RequestChannel*>(reportAddress);
+            HostRequestRecord* reportRecord = nullptr;
+            report->GetRequestRecord(&reportRecord);
+            report->ReportError(result, reportRecord);
+            root->ReleaseInterface(report);
+        }
+    }
+
+    // 8.
+    root->ReleaseInterface(channel);
+    return result;
+}

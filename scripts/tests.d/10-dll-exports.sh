@@ -1,0 +1,15 @@
+# The product exports only main and imports only system DLLs.
+source "$(dirname "$0")/../lib/common.sh"
+dll="$ROOT/build/win32/OrvaneTrp.dll"
+dump=$(i686-w64-mingw32-objdump -p "$dll")
+echo "$dump" | grep -q "file format pei-i386"
+exports=$(echo "$dump" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | grep -E '^\s+\[' | awk '{print $NF}')
+[ "$exports" = "main" ] || { echo "exports: $exports"; exit 1; }
+imports=$(echo "$dump" | awk '/DLL Name:/ {print tolower($3)}' | sort -u | tr '\n' ' ')
+echo "imports: $imports"
+for lib in $imports; do
+  case "$lib" in
+    kernel32.dll|user32.dll|gdi32.dll|msvcrt.dll|advapi32.dll|comctl32.dll) ;;
+    *) echo "non-system import: $lib"; exit 1 ;;
+  esac
+done
