@@ -144,10 +144,10 @@ SimHost::SimHost(PluginEntry entry) : entry_(entry), interfaces_(std::make_uniqu
     publication.SetPageCount(4);
 }
 
-SimHost::~SimHost()
-{
-    for (auto& entry : allocations_) (void)entry;
-}
+SimHost::~SimHost() = default;
+
+HostRoot* SimHost::Root() { return &interfaces_->root; }
+HostRequestRecord* SimHost::Record() { return &interfaces_->holder.record; }
 
 std::int16_t SimHost::Send(std::uint32_t code, std::int32_t value, void* notification)
 {

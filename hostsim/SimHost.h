@@ -70,6 +70,10 @@ public:
     int CountRequests(std::uint16_t id) const;
     void ClearLog();
 
+    // The Host root and request record, for tests that call the core directly.
+    orvane::HostRoot* Root();
+    orvane::HostRequestRecord* Record();
+
     // Hooks for the interface objects.
     std::int16_t GetInterface(orvane::HostLong number, void** out);
     void ReleaseInterface(void* iface);
