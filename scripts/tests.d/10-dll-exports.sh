@@ -1,12 +1,12 @@
-# The product exports only main and imports only system DLLs.
+# The product is a PE32 i386 DLL that exports only main and imports only system DLLs.
 source "$(dirname "$0")/../lib/common.sh"
 dll="$ROOT/build/win32/OrvaneTrp.dll"
 dump=$(i686-w64-mingw32-objdump -p "$dll")
-echo "$dump" | grep -q "file format pei-i386"
-exports=$(echo "$dump" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | grep -E '^\s+\[' | awk '{print $NF}')
+grep -q "file format pei-i386" <<<"$dump"
+exports=$(sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' <<<"$dump" | grep -E '^\s+\[' | awk '{print $NF}')
 [ "$exports" = "main" ] || { echo "exports: $exports"; exit 1; }
-imports=$(echo "$dump" | awk '/DLL Name:/ {print tolower($3)}' | sort -u | tr '\n' ' ')
-echo "imports: $imports"
+imports=$(awk '/DLL Name:/ {print tolower($3)}' <<<"$dump" | sort -u | tr '\n' ' ')
+echo "exports: $exports; imports: $imports"
 for lib in $imports; do
   case "$lib" in
     kernel32.dll|user32.dll|gdi32.dll|msvcrt.dll|advapi32.dll|comctl32.dll) ;;
