@@ -1,0 +1,73 @@
+#include "storage/InkRecord.h"
+
+#include <limits>
+
+#include "model/Ink.h"
+#include "plugin/ResourceString.h"
+#include "storage/PrivateRecord.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr int kProcessCyanString = 34;
+constexpr std::size_t kInkTextCapacity = 500;
+
+bool ReadEntry(RecordReader& record, InkEntry& entry)
+{
+    std::int16_t type = 0;
+    const bool ok = record.ReadText(entry.name, kInkTextCapacity) &&
+                    record.ReadText(entry.processName, kInkTextCapacity) &&
+                    record.ReadText(entry.densityText, kInkTextCapacity) && record.ReadInt16(type) &&
+                    record.ReadInt16(entry.number);
+    entry.type = type;
+    return ok;
+}
+
+}  // namespace
+
+bool SaveInks(const InkList& list)
+{
+    PrivateDataRef accessor(kPrivateDataAccessor);
+    RecordWriter record(*accessor.get(), kInkRecordName);
+    if (!record.IsOpen() || list.Empty()) return true;
+
+    const std::size_t count = std::min<std::size_t>(list.Entries().size(), std::numeric_limits<std::int16_t>::max());
+    record.WriteByte('w');
+    record.WriteInt16(static_cast<std::int16_t>(count));
+    for (std::size_t i = 0; i < count; ++i) {
+        const InkEntry& entry = *list.Entries()[i];
+        const bool process = !entry.processName.empty();
+        record.WriteText(process ? std::string() : entry.name);
+        record.WriteText(process ? entry.processName : std::string());
+        record.WriteText(entry.densityText);
+        record.WriteInt16(entry.type);
+        record.WriteInt16(entry.number);
+    }
+    return true;
+}
+
+void LoadSavedInks(PrivateDataAccessor& accessor, InkList& list, std::int16_t& nextNumber)
+{
+    RecordReader record(accessor, kInkRecordName);
+    char mark = 'w';
+    if (!record.IsOpen() || !record.ReadByte(mark)) return;
+    record.SetByteOrder(mark);
+
+    std::int16_t count = 0;
+    if (!record.ReadInt16(count)) return;
+    for (int i = 0; i < count; ++i) {
+        auto entry = std::make_unique<InkEntry>();
+        if (!ReadEntry(record, *entry)) break;  // cut short: keep the entries read whole
+        if (entry->number >= nextNumber && entry->number < std::numeric_limits<std::int16_t>::max())
+            nextNumber = static_cast<std::int16_t>(entry->number + 1);
+        if (entry->name.empty()) {
+            // Raises 7212 for an unknown process name; the record closes on the way out.
+            ResourceString display(kProcessCyanString + InkList::ProcessInkIndex(entry->processName));
+            entry->name = display.Text();
+        }
+        list.Append(std::move(entry));
+    }
+}
+
+}  // namespace orvane
