@@ -29,3 +29,13 @@ SimColor* Publication::FindColor(const std::string& colorName)
 }
 
 }  // namespace hostsim
+
+namespace hostsim {
+
+std::int16_t ComponentDensity(std::int16_t c, std::int16_t m, std::int16_t y, std::int16_t k)
+{
+    long value = (c * 610L + m * 760L + y * 160L + k * 1700L) / 1000L;
+    return static_cast<std::int16_t>(value);
+}
+
+}  // namespace hostsim

@@ -54,3 +54,11 @@ struct Publication {
 };
 
 }  // namespace hostsim
+
+namespace hostsim {
+
+// A neutral density in thousandths worked out from components in thousandths,
+// for colours that state none.
+std::int16_t ComponentDensity(std::int16_t c, std::int16_t m, std::int16_t y, std::int16_t k);
+
+}  // namespace hostsim

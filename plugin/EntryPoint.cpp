@@ -43,21 +43,28 @@ bool HostVersionSupported()
 
 namespace {
 
-// Steps 4 to 6 of main: the version check and the dispatch, every error caught.
-Status CheckAndDispatch(ParameterBlock* block, HostRequestRecord* record)
+// Step 4 of main: true when the message may be dispatched. A Host that is too old
+// is told so for messages 3 and 6 (silently for 1).
+bool VersionAllowsMessage(std::uint32_t code)
 {
-    std::uint32_t code = block->messageCode;
-    try {
-        if (code == kMessageLoad || code == kMessageRegister || code == kMessageCommand) {
-            if (!HostVersionSupported()) {
-                if (code != kMessageLoad) {
-                    ResourceString text(kStringVersionText);
-                    ResourceString caption(kStringVersionCaption);
-                    platform::ShowMessageBox(platform::ActiveWindow(), text.Text(), caption.Text(), platform::kMbOk);
-                }
-                return kStatusFailure;
-            }
+    if (code != kMessageLoad && code != kMessageRegister && code != kMessageCommand) return true;
+    if (HostVersionSupported()) return true;
+    if (code != kMessageLoad) {
+        try {
+            ResourceString text(kStringVersionText);
+            ResourceString caption(kStringVersionCaption);
+            platform::ShowMessageBox(platform::ActiveWindow(), text.Text(), caption.Text(), platform::kMbOk);
+        } catch (...) {
+            // The refusal stands even when the message cannot be shown.
         }
+    }
+    return false;
+}
+
+// Steps 5 and 6 of main: the dispatch, every error caught.
+Status Dispatch(ParameterBlock* block, HostRequestRecord* record)
+{
+    try {
         TrappingPlugin plugin(block, record);
         plugin.Dispatch();
         return kStatusOk;
@@ -95,8 +102,14 @@ extern "C" std::int16_t OrvanePluginMain(orvane::ParameterBlock* block)
     // 3. From here on a failed allocation raises 7212.
     std::set_new_handler(AllocationFailureHandler);
 
-    // 4 to 6.
-    Status result = CheckAndDispatch(block, record);
+    // 4. A Host that is too old: 7212, neither dispatched nor reported.
+    if (!VersionAllowsMessage(block->messageCode)) {
+        root->ReleaseInterface(channel);
+        return kStatusFailure;
+    }
+
+    // 5 and 6.
+    Status result = Dispatch(block, record);
 
     // 7. Report a failure to the Host.
     if (result != kStatusOk) {
