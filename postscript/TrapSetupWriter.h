@@ -1,0 +1,22 @@
+// The trap setup written into the print job: the definitions (notification 105),
+// the page device setup (107) and each page's trap zones (110).
+#pragma once
+#include <string>
+
+namespace orvane {
+
+class InkList;
+class PageRectangle;
+class PrintedPageSequence;
+class TrapStyle;
+
+void WriteTrapDefinitions();
+void WritePageDeviceSetup();
+void WritePageZones(PrintedPageSequence& sequence, const PageRectangle& rectangle);
+
+// The pieces, for the writers and their tests.
+std::string InkDefinitionsText(const InkList& inks);  // empty for an empty list
+std::string StyleDefinitionText(const TrapStyle& style);
+std::string TrappingOrderNames(const InkList& inks);
+
+}  // namespace orvane
