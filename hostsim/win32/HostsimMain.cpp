@@ -3,6 +3,9 @@
 // that runs without a user never block.
 #include <windows.h>
 
+#include <fcntl.h>
+#include <io.h>
+
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -25,6 +28,8 @@ std::string FullPath(const std::string& path)
 
 int main(int argc, char** argv)
 {
+    // Plain line feeds on the console, as the native twin writes them.
+    _setmode(_fileno(stdout), _O_BINARY);
     hostsim::RunnerOptions options;
     std::string error;
     // The first argument alone may name the DLL, as in earlier runs.
