@@ -1,0 +1,21 @@
+# The real dialogs from the DLL's resources, driven in hostsim.exe under Wine and
+# Xvfb: styles, zones and their pages in the print job, inks in InkParams and the
+# trapping order, and the refusals of a reserved style name and bad page text.
+source "$(dirname "$0")/../lib/common.sh"
+cd "$ROOT/build/win32"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp "$ROOT/examples/sample.pub" "$work/"
+status=0
+run_journeys() {
+  local out
+  out=$(timeout 300 xvfb-run -a wine ./hostsim.exe --dll OrvaneTrp.dll "$@" 2>&1) || true
+  echo "$out"
+  if echo "$out" | grep -q "FAILED"; then status=1; fi
+  for journey in $(echo "$*" | grep -o 'journey:[a-z]*' | cut -d: -f2); do
+    echo "$out" | grep -qx "journey $journey: 0" || { echo "journey $journey did not pass" >&2; status=1; }
+  done
+}
+run_journeys --events load,register,journey:zones,journey:refusals,journey:inks,unload
+run_journeys --publication "$work/sample.pub" --no-save --events load,register,journey:inks,unload
+exit $status
