@@ -57,11 +57,8 @@ std::vector<std::string> SplitWords(const std::string& line)
             } else if (e == 't') {
                 word += '\t';
                 ++i;
-            } else if (e == 'x') {
-                int high = i + 1 < line.size() ? HexDigit(line[i + 1]) : -1;
-                int low = i + 2 < line.size() ? HexDigit(line[i + 2]) : -1;
-                if (high < 0 || low < 0) throw FileFormatError("bad \\x escape");
-                word += static_cast<char>(high * 16 + low);
+            } else if (e == 'x' && i + 2 < line.size() && HexDigit(line[i + 1]) >= 0 && HexDigit(line[i + 2]) >= 0) {
+                word += static_cast<char>(HexDigit(line[i + 1]) * 16 + HexDigit(line[i + 2]));
                 i += 3;
             } else {
                 word += '\\';
@@ -83,8 +80,10 @@ std::string QuoteWord(const std::string& text)
             out += "\\\"";
         } else if (c == '\\') {
             // A lone backslash reads back as itself unless an escape letter follows.
-            char next = i + 1 < text.size() ? text[i + 1] : '\0';
-            bool ambiguous = next == '"' || next == '\\' || next == 'n' || next == 't' || next == 'x';
+            // A backslash at the end would escape the closing quote.
+            bool last = i + 1 == text.size();
+            char next = last ? '\0' : text[i + 1];
+            bool ambiguous = last || next == '"' || next == '\\' || next == 'n' || next == 't' || next == 'x';
             out += ambiguous ? "\\\\" : "\\";
         } else if (c == '\n') {
             out += "\\n";

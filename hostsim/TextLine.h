@@ -1,7 +1,7 @@
 // Splits one line of a Host stand-in text file into words. A word is a run of
 // characters without blanks, or a double-quoted text in which \" \\ \n \t and
-// \xHH stand for their characters and any other backslash stands for itself (so
-// Windows paths need no doubling). A # outside quotes starts a comment.
+// \xHH (two hex digits) stand for their characters and any other backslash stands
+// for itself (so Windows paths need no doubling). A # outside quotes starts a comment.
 #pragma once
 #include <stdexcept>
 #include <string>
@@ -14,7 +14,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Raises FileFormatError for an unterminated quote or a bad \x escape.
+// Raises FileFormatError for an unterminated quote.
 std::vector<std::string> SplitWords(const std::string& line);
 
 // The inverse for one text: quoted, with the escapes above where needed.
