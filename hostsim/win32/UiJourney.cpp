@@ -410,6 +410,12 @@ int RunUiJourney(const std::string& name, hostsim::SimHost& host)
         RefusalJourney(host, driver);
     else if (name == "show")
         ShowJourney(host, driver);
+    else if (name == "interactive") {
+        // The user drives: the trapping dialog on screen, then a print of the result.
+        driver.Check(host.Command(1) == 0, "command 1 returns 0");
+        hostsim::PrintJobResult job = hostsim::RunPrintJob(host);
+        driver.Check(job.AllSucceeded(), "the job prints");
+    }
     else {
         std::printf("unknown journey: %s\n", name.c_str());
         return 2;

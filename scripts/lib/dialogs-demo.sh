@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# scripts/demo --dialogs: opens each of the six dialogs of the real DLL in
+# hostsim.exe on a virtual display with the sample publication and takes a
+# screenshot of each into out/dialogs/. --interactive: shows the trapping dialog on
+# the current display for a person to use, then prints the result.
+source "$(dirname "$0")/common.sh"
+source "$ROOT/scripts/lib/hostsim.sh"
+install_packages
+build_native
+build_win32
+
+mode="${1:---dialogs}"
+out="$ROOT/out"
+mkdir -p "$out/dialogs"
+publication=$(fresh_publication sample.pub "$out/dialogs-publication")
+cd "$ROOT/build/win32"
+
+if [ "$mode" = "--interactive" ]; then
+  run_wine_display ./hostsim.exe --dll OrvaneTrp.dll --publication "$publication" \
+    --events load,register,journey:interactive,unload --out "$out/interactive-job.ps"
+  echo "job: out/interactive-job.ps"
+  exit 0
+fi
+
+marker="$out/dialogs/.showing"
+rm -f "$marker" "$out"/dialogs/*.png
+# Inside the virtual display: the journey opens each dialog in turn and names it in
+# the marker file; a screenshot is taken whenever the name changes.
+ORVANE_SHOW_MARKER_UNIX="$marker" timeout 300 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  marker="$ORVANE_SHOW_MARKER_UNIX"
+  ORVANE_SHOW_MARKER=$(winepath -w "$marker" 2>/dev/null) \
+    wine ./hostsim.exe --dll OrvaneTrp.dll --publication "$0" --no-save \
+    --events load,register,journey:show,unload &
+  pid=$!
+  last=""
+  while kill -0 $pid 2>/dev/null; do
+    if [ -f "$marker" ]; then
+      now=$(cat "$marker")
+      if [ -n "$now" ] && [ "$now" != "$last" ]; then
+        sleep 0.7
+        name=$(echo "$now" | tr "A-Z " "a-z-")
+        import -window root "'"$out"'/dialogs/$name.png" && echo "screenshot: out/dialogs/$name.png"
+        last="$now"
+      fi
+    fi
+    sleep 0.2
+  done
+  wait $pid
+' "$publication"
+rm -f "$marker"
+count=$(ls "$out"/dialogs/*.png 2>/dev/null | wc -l)
+echo "$count dialog screenshots in out/dialogs"
+[ "$count" -eq 6 ]
