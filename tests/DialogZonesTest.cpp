@@ -249,6 +249,19 @@ TEST_F(InfoDialogTest, ModifiedZoneGetsExactlyTheNewPages)
     EXPECT_EQ(dialog.Zone().styleName, ReservedStyleName());
 }
 
+TEST_F(InfoDialogTest, AHostFailureInsideADialogEndsTheDialogsAndReachesMain)
+{
+    host.host.failRequests[3503] = {1234, 0, -1};
+    host.Then([](PortableDialog& d) { d.Click(I::kCreateZone); });
+    host.Then([](PortableDialog& zone) {
+        zone.Type(Z::kPages, "1");
+        zone.Click(platform::kIdOk);
+    });
+    EXPECT_EQ(host.host.Command(1), 1234);
+    EXPECT_EQ(host.host.reportedErrors, std::vector<std::int16_t>{1234});
+    EXPECT_EQ(host.host.OutstandingInterfaces(), 0);
+}
+
 TEST_F(InfoDialogTest, MenuCommandsOpenTheirDialogs)
 {
     ASSERT_EQ(host.host.Command(2), 0);

@@ -334,6 +334,26 @@ void RefusalJourney(hostsim::SimHost& host, Driver& d)
     });
 }
 
+// A Host request that fails inside a nested dialog: both dialogs end, the status
+// reaches main and is reported to the Host.
+void FailureJourney(hostsim::SimHost& host, Driver& d)
+{
+    host.failRequests[3503] = {1234, 0, -1};
+    DriverThread thread(d, [](Driver& d) {
+        HWND info = d.WaitDialog("Orvane Trapping Information");
+        if (info == nullptr) return;
+        d.Click(info, 1024);
+        HWND zone = d.WaitDialog("New Trap Zone");
+        d.Type(zone, 1008, "1");
+        d.Click(zone, 1);
+        d.Check(d.WaitClosed(zone) && d.WaitClosed(info), "both dialogs close");
+    });
+    std::int16_t status = host.Command(1);
+    host.failRequests.erase(3503);
+    d.Check(status == 1234, "the command returns the Host's status: " + std::to_string(status));
+    d.Check(!host.reportedErrors.empty() && host.reportedErrors.back() == 1234, "the status is reported");
+}
+
 // Opens each dialog in turn and pauses so that a screenshot can be taken; the
 // caption of the dialog on screen is written to `marker` while it stands.
 void ShowJourney(hostsim::SimHost& host, Driver& d)
@@ -408,6 +428,8 @@ int RunUiJourney(const std::string& name, hostsim::SimHost& host)
         InksJourney(host, driver);
     else if (name == "refusals")
         RefusalJourney(host, driver);
+    else if (name == "failure")
+        FailureJourney(host, driver);
     else if (name == "show")
         ShowJourney(host, driver);
     else if (name == "interactive") {

@@ -1,6 +1,7 @@
 # The real dialogs from the DLL's resources, driven in hostsim.exe under Wine and
 # Xvfb: styles, zones and their pages in the print job, inks in InkParams and the
-# trapping order, and the refusals of a reserved style name and bad page text.
+# trapping order, the refusals of a reserved style name and bad page text, and a
+# Host failure inside a nested dialog reaching main.
 source "$(dirname "$0")/../lib/common.sh"
 cd "$ROOT/build/win32"
 work=$(mktemp -d)
@@ -16,6 +17,6 @@ run_journeys() {
     echo "$out" | grep -qx "journey $journey: 0" || { echo "journey $journey did not pass" >&2; status=1; }
   done
 }
-run_journeys --events load,register,journey:zones,journey:refusals,journey:inks,unload
+run_journeys --events load,register,journey:zones,journey:refusals,journey:inks,journey:failure,unload
 run_journeys --publication "$work/sample.pub" --no-save --events load,register,journey:inks,unload
 exit $status
