@@ -4,7 +4,8 @@
 # is none (message boxes and dialogs need one).
 run_wine_display() {
   if [ -z "${DISPLAY:-}" ] && command -v xvfb-run >/dev/null; then
-    timeout 300 xvfb-run -a wine "$@"
+    # The virtual display going away at the end is no error of the run.
+    timeout 300 xvfb-run -a wine "$@" 2> >(grep -v "^X connection to .* broken" >&2)
   else
     run_wine "$@"
   fi
