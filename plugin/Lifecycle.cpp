@@ -1,6 +1,6 @@
 // Load, unload, release and register.
+#include "dialogs/FieldValidation.h"
 #include "host/HostContext.h"
-#include "platform/Platform.h"
 #include "plugin/ModuleState.h"
 #include "plugin/PluginBase.h"
 #include "postscript/Template.h"
@@ -19,8 +19,7 @@ void TrappingPlugin::OnLoad()
     state.zoneList = std::make_unique<TrapZoneList>();
     state.inkList = std::make_unique<InkList>();
     state.reservedStyleName = std::make_unique<std::string>(TemplateText(kTemplateReservedStyleName));
-    state.decimalSeparator = platform::LocaleDecimalSeparator();
-    state.thousandsSeparator = platform::LocaleThousandsSeparator();
+    ReadLocaleSeparators();
 }
 
 void TrappingPlugin::OnUnload()
