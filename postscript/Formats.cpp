@@ -34,6 +34,15 @@ void AppendOctal(std::string& out, unsigned char byte)
     out += static_cast<char>('0' + (byte & 7));
 }
 
+// The x87 unit of the 32-bit build keeps a product or quotient wider than a float
+// until it is stored; the store through a volatile float rounds it to single
+// precision, as the formats are defined.
+float Single(float value)
+{
+    volatile float rounded = value;
+    return rounded;
+}
+
 }  // namespace
 
 std::string EscapePostScriptName(const std::string& name)
@@ -69,7 +78,7 @@ std::string EscapePostScriptString(const std::string& text)
 
 std::string PercentToFraction(const std::string& text, bool zeroToMinimum)
 {
-    float product = ReadDecimalOrZero(text) * 0.01f;
+    float product = Single(ReadDecimalOrZero(text) * 0.01f);
     if (zeroToMinimum && product == 0.0f) product = 0.0001f;
     return FormatFixed(product, 4);
 }
@@ -91,7 +100,7 @@ std::string WholeNumberWithMinimum(const std::string& text)
 
 std::string Ratio(const std::string& numerator, const std::string& denominator)
 {
-    float quotient = ReadDecimalOrZero(numerator) / ReadDecimalOrZero(denominator);
+    float quotient = Single(ReadDecimalOrZero(numerator) / ReadDecimalOrZero(denominator));
     if (!std::isfinite(quotient)) quotient = 1.0f;
     return FormatFixed(quotient, 4);
 }

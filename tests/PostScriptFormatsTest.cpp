@@ -46,6 +46,9 @@ TEST(NumberFormats, PercentToFraction)
     EXPECT_EQ(PercentToFraction("0", false), "0.0000");
     EXPECT_EQ(PercentToFraction("70", false), "0.7000");
     EXPECT_EQ(PercentToFraction(" 12.5xyz", false), "0.1250");
+    // The product is a float: rounded to single precision before it is written.
+    EXPECT_EQ(PercentToFraction("0.025", false), "0.0003");
+    EXPECT_EQ(PercentToFraction("0.165", false), "0.0016");
     // Not a number: 0, then the minimum rule.
     EXPECT_EQ(PercentToFraction("", true), "0.0001");
     EXPECT_EQ(PercentToFraction("abc", false), "0.0000");
@@ -66,6 +69,7 @@ TEST(NumberFormats, DensityWholeNumberAndRatio)
     EXPECT_EQ(WholeNumberWithMinimum("99999999999"), "4294967295");
     EXPECT_EQ(Ratio("0.50", "0.25"), "2.0000");
     EXPECT_EQ(Ratio("1", "3"), "0.3333");
+    EXPECT_EQ(Ratio("0.25", "0.32"), "0.7812");  // the float quotient is 0.78125
     // A trap width of 0 has no finite ratio: black traps as wide as the others.
     EXPECT_EQ(Ratio("0.50", "0"), "1.0000");
     EXPECT_EQ(Ratio("0", "0"), "1.0000");

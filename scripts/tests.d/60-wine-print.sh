@@ -32,3 +32,19 @@ gs_out=$(gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=png16m -r72 -dFirstPage=1 -dLa
 if echo "$gs_out" | grep -qi "error"; then echo "$gs_out"; exit 1; fi
 [ -s "$work/page1.png" ] || { echo "no page rendered"; exit 1; }
 echo "Wine job: $(wc -c <"$work/wine.ps") bytes, identical to the native job, rendered by Ghostscript"
+
+# Percentages and widths whose single-precision product or quotient lies on the
+# other side of a fourth-decimal rounding edge than the exact one: the DLL must
+# round like the native build.
+edge_src=$(fresh_publication sample.pub "$work/edges")
+sed -i 's/text "0.25" "0.50" "10" "100" "1.6" "70"/text "0.32" "0.25" "0.025" "0.085" "1.6" "0.115"/' "$edge_src"
+grep -q '"0.32" "0.25" "0.025"' "$edge_src" || { echo "edge publication not made"; exit 1; }
+cd "$ROOT/build/win32"
+run_wine_display ./hostsim.exe --dll OrvaneTrp.dll --publication "$edge_src" --out "$work/edges-wine.ps" --no-save >/dev/null
+"$ROOT/build/native/hostsim_run" --publication "$edge_src" --out "$work/edges-native.ps" --no-save >/dev/null
+cmp "$work/edges-wine.ps" "$work/edges-native.ps" \
+  || { echo "Wine and native round differently"; diff "$work/edges-wine.ps" "$work/edges-native.ps" | head -20; exit 1; }
+for expected in $'/BlackColorLimit\t\t0.0009' $'/BlackWidth\t\t\t\t0.7812' $'/SlidingTrapLimit\t\t0.0012' $'/StepLimit\t\t\t\t0.0003'; do
+  grep -qF "$expected" "$work/edges-wine.ps" || { echo "missing: $expected"; exit 1; }
+done
+echo "single-precision formats: the DLL rounds like the native build"
