@@ -16,13 +16,15 @@ enum : int {
     kStringSaveFirst = 5,
     kStringNoMainWindow = 7,
 };
+// A 200-byte buffer, loaded with a limit of 199 characters including the zero.
 constexpr int kCommandTextBuffer = 200;
+constexpr int kCommandTextLimit = 199;
 const char* const kCommandCaption = "Halcyte Quillset";
 
 std::string CommandText(int id)
 {
     char buffer[kCommandTextBuffer] = {};
-    platform::LoadResourceString(id, buffer, kCommandTextBuffer);
+    platform::LoadResourceString(id, buffer, kCommandTextLimit);
     buffer[kCommandTextBuffer - 1] = '\0';
     return buffer;
 }

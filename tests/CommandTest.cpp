@@ -70,6 +70,24 @@ TEST_F(CommandTest, LongNamesAreHandledWhole)
     EXPECT_FALSE(LooksUnsaved("ANY NAME", ""));
 }
 
+TEST_F(CommandTest, OwnTextsLoadWithALimitOf199)
+{
+    // The command's texts go into its 200-byte buffer with a limit of 199 (zero
+    // included); every other message text goes through the 256-byte strings.
+    t.host.publication.name = "Untitled";
+    Portable().stringLoads.clear();
+    t.host.Command(1);
+    Portable().hostMainWindow = nullptr;
+    t.host.Command(1);
+    using Load = std::pair<int, int>;
+    EXPECT_EQ(Portable().stringLoads, (std::vector<Load>{{4, 199}, {5, 199}, {7, 199}}));
+
+    Portable().stringLoads.clear();
+    t.host.publication.hostIdentity = "Halcyte Quillset 6.5";
+    t.host.Command(1);
+    EXPECT_EQ(Portable().stringLoads, (std::vector<Load>{{47, 256}, {48, 256}}));
+}
+
 TEST_F(CommandTest, FreesPrintTimeObjectsAndResetsTheSettings)
 {
     Module().printedPageSequence = std::make_unique<PrintedPageSequence>();

@@ -39,6 +39,7 @@ int ShowMessageBox(WindowHandle owner, const char* text, const char* caption, un
 int LoadResourceString(int id, char* buffer, int capacity)
 {
     if (buffer == nullptr || capacity <= 0) return 0;
+    Portable().stringLoads.emplace_back(id, capacity);
     buffer[0] = '\0';
     for (int i = 0; i < resources::kStringCount; ++i) {
         if (resources::kStrings[i].id != id) continue;

@@ -4,6 +4,7 @@
 #include <deque>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -25,6 +26,7 @@ struct PortableGlobalBlock {
 struct PortableState {
     std::deque<int> messageBoxAnswers;  // answered in order; kIdOk/kIdYes when empty
     std::vector<MessageBoxCall> messageBoxes;
+    std::vector<std::pair<int, int>> stringLoads;  // identifier and capacity of every string loaded
     bool controlAndShiftDown = false;
     char decimalSeparator = '.';
     char thousandsSeparator = ',';
