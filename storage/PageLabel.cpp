@@ -86,22 +86,12 @@ std::int16_t ReadPageLabel(std::int32_t key)
 
 bool FindPageByLabel(std::int32_t key)
 {
-    requests::PublicationPages pages;
-    try {
-        pages = requests::Pages();
-    } catch (const HostError&) {
-        return false;
-    }
+    const requests::PublicationPages pages = requests::Pages();
     const auto wanted = static_cast<std::int16_t>(key & 0xFFFF);
     // 0 is what an unlabelled page reads as; it can never identify a page.
     if (wanted == 0) return false;
     for (int n = pages.firstPage; n < pages.firstPage + pages.pageCount; ++n) {
-        std::int32_t pageKey = 0;
-        try {
-            pageKey = requests::PageKey(static_cast<std::int16_t>(n));
-        } catch (const HostError&) {
-            continue;
-        }
+        const std::int32_t pageKey = requests::PageKey(static_cast<std::int16_t>(n));
         if (ReadPageLabel(pageKey) == wanted) {
             WritePageLabel(key);
             return true;

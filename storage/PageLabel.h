@@ -24,6 +24,8 @@ std::int16_t ReadPageLabel(std::int32_t key);
 
 // Whether the page with the stored key still carries its label, directly or, after
 // a renumbering, through the label of some page; writes that page's label again.
+// A failed label read counts as no label; the page list and page key requests
+// raise the Host's status.
 bool ResolvePageKey(std::int32_t key);
 bool FindPageByLabel(std::int32_t key);
 

@@ -205,6 +205,38 @@ TEST_F(DocumentRecordTest, FindsAPageAgainByItsLabel)
     EXPECT_TRUE(t.Balanced());
 }
 
+TEST_F(DocumentRecordTest, AFailedPageRequestWhileSearchingLabelsStopsTheLoad)
+{
+    // The stored key names no page any more, so the load searches every page's label.
+    const std::int32_t stored = t.KeyOfPage(6);
+    t.host.publication.pages[7].labels[{"HLCX", "ORVT"}] = Label(stored);
+    t.host.publication.pages[5].key = 5555;
+    const auto record =
+        Bytes().Byte('w').I16(1).I16(0).Text("PDS").I16(1).I32(2).Text("PDS").I16(1).I16(1).I32(stored).I16(6).Get();
+    auto statusOfLoad = [&] {
+        t.RecordBytes("AAA") = record;
+        TrapZoneList zones;
+        try {
+            LoadDocumentRecord(zones);
+        } catch (const orvane::HostError& e) {
+            return e.status();
+        }
+        return orvane::Status{0};
+    };
+
+    t.host.failRequests[3533] = {77, 3, 1};  // the fourth page's key
+    EXPECT_EQ(statusOfLoad(), 77);
+    EXPECT_TRUE(t.Balanced());
+    t.host.failRequests.clear();
+
+    t.host.failRequests[3503] = {78, 1, 1};  // the zone's own request passes, the search's fails
+    EXPECT_EQ(statusOfLoad(), 78);
+    EXPECT_TRUE(t.Balanced());
+    t.host.failRequests.clear();
+
+    EXPECT_EQ(statusOfLoad(), 0);
+}
+
 TEST_F(DocumentRecordTest, NegativeKeysUseTenDigitLabels)
 {
     t.host.publication.pages[0].key = 0x18000;  // low 16 bits: -32768
