@@ -18,10 +18,11 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 void RoundToFourDecimals(std::string& text)
 {
+    // The rule is for plain decimal texts: a text with an exponent stays as typed,
+    // wherever the exponent stands (cutting the decimals would cut it off too).
+    if (text.find_first_of("eE") != std::string::npos) return;
     const std::size_t point = text.find('.');
     if (point == std::string::npos || text.size() - point - 1 < 5) return;
-    // An exponent among the decimals kept or the one cut off: the rule is for plain
-    // decimal texts, so such a text stays as typed.
     for (std::size_t i = point + 1; i <= point + 5; ++i) {
         if (!IsDigit(text[i])) return;
     }

@@ -9,7 +9,7 @@ namespace orvane {
 
 // Rounds a plain decimal text in place to four decimals, half up, carrying
 // through the digits (and past the "."); a text without "." or with at most four
-// decimals stays as it is.
+// decimals stays as it is, and so does a text with an exponent.
 void RoundToFourDecimals(std::string& text);
 
 class CurrentInkDialog : public DialogBase {

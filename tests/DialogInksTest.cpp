@@ -44,7 +44,7 @@ TEST(DensityRounding, FourDecimalsHalfUpWithCarry)
         {"1.23456", "1.2346"}, {"1.23449", "1.2345"}, {"1.23444", "1.2344"}, {"0.00095", "0.0010"}, {"0.99996", "1.0000"},
         {"9.99995", "10.0000"}, {"10.00001", "10.0000"}, {"1.2345", "1.2345"}, {"1e-3", "1e-3"},
         {"5", "5"}, {" 9.99999", " 10.0000"}, {"+0.99999", "+1.0000"}, {".99995", "1.0000"},
-        {"1.234e-05", "1.234e-05"},
+        {"1.234e-05", "1.234e-05"}, {"1.23456e-2", "1.23456e-2"}, {"1.234567E+1", "1.234567E+1"},
     };
     for (const auto& [typed, rounded] : cases) {
         std::string text = typed;
@@ -65,6 +65,7 @@ TEST_F(InksDialogTest, DensityRangeAfterRounding)
         {"0.99996", true, "1.0000"}, {"10", true, "10"},         {"10.00001", true, "10.0000"},
         {"10.0001", false, ""},      {"0.0009", false, ""},      {"0.001", true, "0.001"},
         {"1e-3", true, "1e-3"},      {"-1", false, ""},          {"", false, ""},
+        {"1.23456e-2", true, "1.23456e-2"}, {"1.23456e2", false, ""},  // an exponent is never cut off
     };
     for (const Case& c : cases) {
         platform::Portable().messageBoxes.clear();
