@@ -6,6 +6,7 @@
 #include "model/TrapZone.h"
 #include "storage/DocumentRecord.h"
 #include "storage/StyleRecord.h"
+#include "tests/StoredSettings.h"
 #include "tests/TestHost.h"
 
 namespace orvane {
@@ -27,41 +28,18 @@ protected:
     }
     void TearDown() override { Module().printSettingChanged = false; }
 
-    struct ZoneSpec {
-        std::string style;
-        std::int32_t enabled;
-        std::vector<int> pages;
-    };
     // Stores settings, zones and styles in the publication as the dialog would.
     void Store(std::int32_t enabled, std::int32_t allPages, const std::string& defaultStyle,
-               const std::vector<ZoneSpec>& zones, const std::vector<std::string>& styles)
+               const std::vector<test::StoredZone>& zones, const std::vector<std::string>& styles)
     {
-        Settings().trappingEnabled = enabled;
-        Settings().trapAllPages = allPages;
-        Settings().defaultStyleName = defaultStyle;
-        TrapZoneList list;
-        std::int32_t id = 1;
-        for (const ZoneSpec& spec : zones) {
-            auto zone = std::make_unique<TrapZone>();
-            zone->id = id++;
-            zone->styleName = spec.style;
-            zone->enabled = spec.enabled;
-            for (int n : spec.pages) {
-                zone->AddPage(t.host.publication.pages[static_cast<std::size_t>(n - 1)].key,
-                              static_cast<std::int16_t>(n));
-            }
-            list.AppendZone(std::move(zone));
-        }
-        Module().currentStyleList = std::make_unique<TrapStyleList>();
+        std::vector<std::unique_ptr<TrapStyle>> stored;
         for (const std::string& name : styles) {
             auto style = TrapStyle::WithDefaults();
             style->name = name;
             style->inUse = 1;
-            Module().currentStyleList->AddStyle(std::move(style));
+            stored.push_back(std::move(style));
         }
-        SaveDocumentRecord(list);
-        SaveStyleRecord();
-        Module().currentStyleList.reset();
+        test::StoreSettings(t.host, enabled, allPages, defaultStyle, zones, std::move(stored));
         Settings().ResetDocumentTrapping();
         t.host.ClearLog();
         Portable().messageBoxes.clear();

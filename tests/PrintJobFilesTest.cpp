@@ -9,16 +9,11 @@
 #include "model/TrapZone.h"
 #include "storage/DocumentRecord.h"
 #include "storage/StyleRecord.h"
+#include "tests/StoredSettings.h"
 #include "tests/TestHost.h"
 
 namespace orvane {
 namespace {
-
-struct ZoneSpec {
-    std::string style;
-    std::int32_t enabled;
-    std::vector<int> pages;
-};
 
 class PrintJobFiles : public ::testing::Test {
 protected:
@@ -49,29 +44,10 @@ protected:
         return ref;
     }
     void Store(std::int32_t enabled, std::int32_t allPages, const std::string& defaultStyle,
-               const std::vector<ZoneSpec>& zones)
+               const std::vector<test::StoredZone>& zones)
     {
-        Settings().trappingEnabled = enabled;
-        Settings().trapAllPages = allPages;
-        Settings().defaultStyleName = defaultStyle;
-        TrapZoneList list;
-        std::int32_t id = 1;
-        for (const ZoneSpec& spec : zones) {
-            auto zone = std::make_unique<TrapZone>();
-            zone->id = id++;
-            zone->styleName = spec.style;
-            zone->enabled = spec.enabled;
-            for (int n : spec.pages) {
-                zone->AddPage(t.host.publication.pages[static_cast<std::size_t>(n - 1)].key,
-                              static_cast<std::int16_t>(n));
-            }
-            list.AppendZone(std::move(zone));
-        }
-        Module().currentStyleList = std::make_unique<TrapStyleList>();
-        for (auto& style : styles_) Module().currentStyleList->AddStyle(std::move(style));
-        SaveDocumentRecord(list);
-        SaveStyleRecord();
-        Module().currentStyleList.reset();
+        test::StoreSettings(t.host, enabled, allPages, defaultStyle, zones, std::move(styles_));
+        styles_.clear();
         t.host.ClearLog();
     }
     // Prints the job through the plug-in's notifications and writes it out.
