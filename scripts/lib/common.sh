@@ -25,7 +25,7 @@ install_packages() {
   fi
   dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
   apt-get update -q
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${needed[@]}"
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${needed[@]}"
 }
 
 build_native() {
