@@ -50,12 +50,8 @@ bool SaveInks(const InkList& list)
 void LoadSavedInks(PrivateDataAccessor& accessor, InkList& list, std::int16_t& nextNumber)
 {
     RecordReader record(accessor, kInkRecordName);
-    char mark = 'w';
-    if (!record.IsOpen() || !record.ReadByte(mark)) return;
-    record.SetByteOrder(mark);
-
     std::int16_t count = 0;
-    if (!record.ReadInt16(count)) return;
+    if (!record.ReadMarkAndCount(count)) return;
     for (int i = 0; i < count; ++i) {
         auto entry = std::make_unique<InkEntry>();
         if (!ReadEntry(record, *entry)) break;  // cut short: keep the entries read whole

@@ -161,4 +161,12 @@ std::string StyleNameFromRecord(const std::string& stored)
     return stored == kReservedNameInRecord ? ReservedStyleName() : stored;
 }
 
+bool RecordReader::ReadMarkAndCount(std::int16_t& count)
+{
+    char mark = 'w';
+    if (!open_ || !ReadByte(mark)) return false;
+    SetByteOrder(mark);
+    return ReadInt16(count);
+}
+
 }  // namespace orvane

@@ -45,6 +45,10 @@ public:
     bool ReadInt32(std::int32_t& value);
     // A 16-bit value widened to 32 bits.
     bool ReadInt16As32(std::int32_t& value);
+    // The head of a list record: the byte-order mark, which then holds for the rest
+    // of the record, and the entry count. False when the record is not open or
+    // either cannot be read.
+    bool ReadMarkAndCount(std::int16_t& count);
 
 private:
     bool ReadBytes(unsigned char* out, std::size_t count);

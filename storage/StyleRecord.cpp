@@ -77,12 +77,8 @@ void LoadStyleRecord()
     if (styles == nullptr) return;
     PrivateDataRef accessor(kPrivateDataAccessor);
     RecordReader record(*accessor.get(), kStyleRecordName);
-    char mark = 'w';
-    if (!record.IsOpen() || !record.ReadByte(mark)) return;
-    record.SetByteOrder(mark);
-
     std::int16_t count = 0;
-    if (!record.ReadInt16(count)) return;
+    if (!record.ReadMarkAndCount(count)) return;
     for (int i = 0; i < count; ++i) {
         auto style = std::make_unique<TrapStyle>();
         if (!ReadStyle(record, *style)) break;
