@@ -50,6 +50,16 @@ struct Driver {
         Fail(std::string("no window \"") + caption + "\"");
         return nullptr;
     }
+    // A dialog that opens under one of two captions (new or modify); none after a wait.
+    HWND FindEitherDialog(const char* first, const char* second)
+    {
+        HWND window = nullptr;
+        for (int i = 0; i < 100 && window == nullptr; ++i, Sleep(50)) {
+            window = FindWindowA("#32770", first);
+            if (window == nullptr) window = FindWindowA("#32770", second);
+        }
+        return window;
+    }
     bool WaitClosed(HWND window)
     {
         for (DWORD waited = 0; window != nullptr && waited < kWaitMs; waited += 20) {
@@ -380,11 +390,7 @@ void ShowJourney(hostsim::SimHost& host, Driver& d)
         d.Pick(styles, 1029, d.RowCount(styles, 1029) > 1 ? 1 : 0);
         show(d, styles, "Trap Styles");
         d.Click(styles, d.RowCount(styles, 1029) > 1 ? 1016 : 1017);
-        HWND editor = nullptr;
-        for (int i = 0; i < 100 && editor == nullptr; ++i, Sleep(50)) {
-            editor = FindWindowA("#32770", "Modify Trap Style");
-            if (editor == nullptr) editor = FindWindowA("#32770", "New Trap Style");
-        }
+        HWND editor = d.FindEitherDialog("Modify Trap Style", "New Trap Style");
         show(d, editor, "Trap Style");
         d.Click(editor, 2);
         d.WaitClosed(editor);
@@ -392,11 +398,7 @@ void ShowJourney(hostsim::SimHost& host, Driver& d)
         d.WaitClosed(styles);
         d.Pick(info, 1023, 0);
         d.Click(info, d.RowCount(info, 1023) > 0 ? 1025 : 1024);
-        HWND zone = nullptr;
-        for (int i = 0; i < 100 && zone == nullptr; ++i, Sleep(50)) {
-            zone = FindWindowA("#32770", "Modify Trap Zone");
-            if (zone == nullptr) zone = FindWindowA("#32770", "New Trap Zone");
-        }
+        HWND zone = d.FindEitherDialog("Modify Trap Zone", "New Trap Zone");
         show(d, zone, "Trap Zone");
         d.Click(zone, 2);
         d.WaitClosed(zone);
