@@ -2,6 +2,8 @@
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 JOBS=2
+# Where the builds go; another folder keeps parallel checkouts or runs apart.
+BUILD_ROOT="${ORVANE_BUILD:-$ROOT/build}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
@@ -29,14 +31,14 @@ install_packages() {
 }
 
 build_native() {
-  cmake -S "$ROOT" -B "$ROOT/build/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
-  cmake --build "$ROOT/build/native" -j"$JOBS"
+  cmake -S "$ROOT" -B "$BUILD_ROOT/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
+  cmake --build "$BUILD_ROOT/native" -j"$JOBS"
 }
 
 build_win32() {
-  cmake -S "$ROOT" -B "$ROOT/build/win32" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
+  cmake -S "$ROOT" -B "$BUILD_ROOT/win32" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
     -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$ROOT/build/win32" -j"$JOBS"
+  cmake --build "$BUILD_ROOT/win32" -j"$JOBS"
 }
 
 # Runs a Windows program of the build under Wine (first start creates the prefix).

@@ -13,7 +13,7 @@ mode="${1:---dialogs}"
 out="$ROOT/out"
 mkdir -p "$out/dialogs"
 publication=$(fresh_publication sample.pub "$out/dialogs-publication")
-cd "$ROOT/build/win32"
+cd "$BUILD_ROOT/win32"
 
 if [ "$mode" = "--interactive" ]; then
   run_wine_display ./hostsim.exe --dll OrvaneTrp.dll --publication "$publication" \

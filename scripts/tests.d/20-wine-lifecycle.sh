@@ -1,7 +1,7 @@
 # The real DLL in hostsim.exe under Wine: load, register, unload.
 source "$(dirname "$0")/../lib/common.sh"
 source "$ROOT/scripts/lib/hostsim.sh"
-cd "$ROOT/build/win32"
+cd "$BUILD_ROOT/win32"
 out=$(run_wine ./hostsim.exe --dll OrvaneTrp.dll --events load,register,release,unload)
 echo "$out"
 echo "$out" | grep -qx "load: 0"

@@ -1,7 +1,7 @@
 # Every reader under libFuzzer with AddressSanitizer: a few seconds per target on a
 # copy of its seed corpus. A crash, leak or failed check ends the run non-zero.
 source "$(dirname "$0")/../lib/common.sh"
-BUILD="${FUZZ_BUILD_DIR:-$ROOT/build/fuzz}"
+BUILD="${FUZZ_BUILD_DIR:-$BUILD_ROOT/fuzz}"
 SECONDS_PER_TARGET="${FUZZ_SECONDS:-5}"
 
 CC=clang CXX=clang++ cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=Debug \

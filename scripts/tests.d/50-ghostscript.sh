@@ -2,7 +2,7 @@
 # setup is skipped without error) and on a device that traps with type 1001 (the
 # guarded code runs, and defines and uses exactly the expected resources).
 source "$(dirname "$0")/../lib/common.sh"
-NATIVE="${ORVANE_NATIVE_BUILD:-$ROOT/build/native}"
+NATIVE="${ORVANE_NATIVE_BUILD:-$BUILD_ROOT/native}"
 GSDIR="$ROOT/tests/ghostscript"
 JOBS_DIR="$NATIVE/ghostscript-jobs"
 rm -rf "$JOBS_DIR"

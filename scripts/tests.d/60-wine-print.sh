@@ -8,7 +8,7 @@ trap 'rm -rf "$work"' EXIT
 wine_pub=$(fresh_publication sample.pub "$work/wine")
 native_pub=$(fresh_publication sample.pub "$work/native")
 
-cd "$ROOT/build/win32"
+cd "$BUILD_ROOT/win32"
 wine_out=$(run_wine_display ./hostsim.exe --dll OrvaneTrp.dll --publication "$wine_pub" \
   --out "$work/wine.ps" --log "$work/wine.log")
 echo "$wine_out"
@@ -16,7 +16,7 @@ echo "$wine_out" | grep -q "^print: 0, sheets 6, statuses 102=0 105=0 107=0 110=
   || { echo "the Wine print did not succeed"; exit 1; }
 echo "$wine_out" | grep -qx "interfaces outstanding: 0"
 
-"$ROOT/build/native/hostsim_run" --publication "$native_pub" --out "$work/native.ps" \
+"$BUILD_ROOT/native/hostsim_run" --publication "$native_pub" --out "$work/native.ps" \
   --log "$work/native.log" >"$work/native.out"
 cmp "$work/wine.ps" "$work/native.ps" || { echo "Wine and native jobs differ"; diff "$work/wine.ps" "$work/native.ps" | head -20; exit 1; }
 cmp "$work/wine.log" "$work/native.log" || { echo "Wine and native logs differ"; diff "$work/wine.log" "$work/native.log" | head -20; exit 1; }
@@ -39,9 +39,9 @@ echo "Wine job: $(wc -c <"$work/wine.ps") bytes, identical to the native job, re
 edge_src=$(fresh_publication sample.pub "$work/edges")
 sed -i 's/text "0.25" "0.50" "10" "100" "1.6" "70"/text "0.32" "0.25" "0.025" "0.085" "1.6" "0.115"/' "$edge_src"
 grep -q '"0.32" "0.25" "0.025"' "$edge_src" || { echo "edge publication not made"; exit 1; }
-cd "$ROOT/build/win32"
+cd "$BUILD_ROOT/win32"
 run_wine_display ./hostsim.exe --dll OrvaneTrp.dll --publication "$edge_src" --out "$work/edges-wine.ps" --no-save >/dev/null
-"$ROOT/build/native/hostsim_run" --publication "$edge_src" --out "$work/edges-native.ps" --no-save >/dev/null
+"$BUILD_ROOT/native/hostsim_run" --publication "$edge_src" --out "$work/edges-native.ps" --no-save >/dev/null
 cmp "$work/edges-wine.ps" "$work/edges-native.ps" \
   || { echo "Wine and native round differently"; diff "$work/edges-wine.ps" "$work/edges-native.ps" | head -20; exit 1; }
 for expected in $'/BlackColorLimit\t\t0.0009' $'/BlackWidth\t\t\t\t0.7812' $'/SlidingTrapLimit\t\t0.0012' $'/StepLimit\t\t\t\t0.0003'; do

@@ -5,7 +5,7 @@ source "$(dirname "$0")/../lib/common.sh"
 source "$ROOT/scripts/lib/hostsim.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cd "$ROOT/build/win32"
+cd "$BUILD_ROOT/win32"
 hostsim() { run_wine_display ./hostsim.exe --dll OrvaneTrp.dll "$@"; }
 
 # A second print from the records and labels the first run saved gives the same job.

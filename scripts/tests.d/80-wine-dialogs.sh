@@ -3,7 +3,7 @@
 # trapping order, the refusals of a reserved style name and bad page text, and a
 # Host failure inside a nested dialog reaching main.
 source "$(dirname "$0")/../lib/common.sh"
-cd "$ROOT/build/win32"
+cd "$BUILD_ROOT/win32"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$ROOT/examples/sample.pub" "$work/"
