@@ -4,6 +4,7 @@
 source "$(dirname "$0")/../lib/common.sh"
 NATIVE="${ORVANE_NATIVE_BUILD:-$BUILD_ROOT/native}"
 GSDIR="$ROOT/tests/ghostscript"
+DEVICE="$ROOT/inspect/trap-device.ps"
 JOBS_DIR="$NATIVE/ghostscript-jobs"
 rm -rf "$JOBS_DIR"
 mkdir -p "$JOBS_DIR"
@@ -20,7 +21,7 @@ for expected in "$GSDIR"/expected/*.txt; do
   plain=$(gsrun "$job" "$GSDIR/plain-report.ps" 2>&1) || { echo "$name: plain device failed"; echo "$plain"; failed=1; }
   if [ "$plain" != "trap setup skipped" ]; then echo "$name: plain device output: $plain"; failed=1; fi
 
-  if ! gsrun "$GSDIR/trap1001-device.ps" "$job" "$GSDIR/report.ps" >"$JOBS_DIR/$name.out" 2>&1; then
+  if ! gsrun "$DEVICE" "$job" "$GSDIR/report.ps" >"$JOBS_DIR/$name.out" 2>&1; then
     echo "$name: trapping device failed"; cat "$JOBS_DIR/$name.out"; failed=1; continue
   fi
   if ! diff -u "$expected" "$JOBS_DIR/$name.out"; then echo "$name: unexpected trap setup"; failed=1; fi
@@ -28,10 +29,10 @@ for expected in "$GSDIR"/expected/*.txt; do
 done
 
 # The device itself: it must accept values at the ends of the ranges and refuse the rest.
-gsrun "$GSDIR/trap1001-device.ps" "$GSDIR/faults/accepted.ps" >/dev/null 2>&1 || { echo "device refused valid values"; failed=1; }
+gsrun "$DEVICE" "$GSDIR/faults/accepted.ps" >/dev/null 2>&1 || { echo "device refused valid values"; failed=1; }
 for fault in "$GSDIR"/faults/*.ps; do
   [ "$(basename "$fault")" = accepted.ps ] && continue
-  if gsrun "$GSDIR/trap1001-device.ps" "$fault" >/dev/null 2>&1; then
+  if gsrun "$DEVICE" "$fault" >/dev/null 2>&1; then
     echo "device accepted $(basename "$fault")"; failed=1
   fi
 done
