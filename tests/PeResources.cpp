@@ -118,7 +118,99 @@ private:
     int depth_ = 0;
 };
 
+// One block of a version resource: length, value length, type, key, value, children;
+// the key, the value and each child start on a 32-bit boundary.
+struct VersionBlock {
+    std::string key;
+    std::size_t value = 0;       // offset of the value
+    std::size_t valueBytes = 0;  // size of the value in bytes
+    std::size_t children = 0;    // offset of the first child
+    std::size_t end = 0;         // offset just past the block
+};
+
+std::size_t Align4(std::size_t offset) { return (offset + 3) & ~static_cast<std::size_t>(3); }
+
+VersionBlock ReadVersionBlock(const Image& image, std::size_t at, std::size_t limit)
+{
+    const std::uint32_t length = image.U16(at);
+    if (length > limit - at) throw PeFormatError("version block runs past its parent");
+    VersionBlock block;
+    block.end = at + length;
+    const std::uint32_t valueLength = image.U16(at + 2);
+    const bool text = image.U16(at + 4) == 1;
+    std::size_t p = at + 6;
+    for (std::uint32_t c = image.U16(p); c != 0; c = image.U16(p)) {
+        block.key += static_cast<char>(c & 0xFF);
+        p += 2;
+    }
+    p += 2;
+    block.value = Align4(p);  // a key that runs past the block fails the next check
+    block.valueBytes = text ? 2 * valueLength : valueLength;
+    if (block.value > block.end || block.valueBytes > block.end - block.value)
+        throw PeFormatError("version value runs past its block");
+    block.children = Align4(block.value + block.valueBytes);
+    return block;
+}
+
+// Calls visit(child) for each child of `parent`.
+template <typename Visit>
+void ForEachVersionChild(const Image& image, const VersionBlock& parent, Visit visit)
+{
+    for (std::size_t at = parent.children; at < parent.end;) {
+        VersionBlock child = ReadVersionBlock(image, at, parent.end);
+        visit(child);
+        at = Align4(child.end);
+    }
+}
+
+// A text value: UTF-16 up to its zero or the end of its block.
+std::string VersionText(const Image& image, const VersionBlock& block)
+{
+    std::string text;
+    for (std::size_t p = block.value; p + 2 <= block.end; p += 2) {
+        const std::uint32_t c = image.U16(p);
+        if (c == 0) break;
+        text += static_cast<char>(c & 0xFF);
+    }
+    return text;
+}
+
 }  // namespace
+
+PeVersionInfo ReadVersionInfo(const std::vector<unsigned char>& bytes)
+{
+    Image image(bytes);
+    const VersionBlock root = ReadVersionBlock(image, 0, bytes.size());
+    if (root.key != "VS_VERSION_INFO") throw PeFormatError("not a version resource");
+    if (root.valueBytes != 52) throw PeFormatError("version resource without its fixed part");
+    PeVersionInfo info;
+    const std::size_t fixed = root.value;
+    info.signature = image.U32(fixed);
+    auto split = [](std::uint32_t high, std::uint32_t low) {
+        return std::array<std::uint32_t, 4>{high >> 16, high & 0xFFFF, low >> 16, low & 0xFFFF};
+    };
+    info.fileVersion = split(image.U32(fixed + 8), image.U32(fixed + 12));
+    info.productVersion = split(image.U32(fixed + 16), image.U32(fixed + 20));
+    info.fileOs = image.U32(fixed + 32);
+    info.fileType = image.U32(fixed + 36);
+    ForEachVersionChild(image, root, [&](const VersionBlock& part) {
+        if (part.key == "StringFileInfo") {
+            ForEachVersionChild(image, part, [&](const VersionBlock& table) {
+                auto& strings = info.stringTables[table.key];
+                ForEachVersionChild(image, table, [&](const VersionBlock& entry) {
+                    strings[entry.key] = VersionText(image, entry);
+                });
+            });
+        } else if (part.key == "VarFileInfo") {
+            ForEachVersionChild(image, part, [&](const VersionBlock& var) {
+                if (var.key != "Translation") return;
+                for (std::size_t p = var.value; p + 4 <= var.value + var.valueBytes; p += 4)
+                    info.translations.push_back(image.U16(p) | (image.U16(p + 2) << 16));
+            });
+        }
+    });
+    return info;
+}
 
 std::vector<PeResource> ReadPeResources(const std::vector<unsigned char>& bytes)
 {

@@ -1,7 +1,9 @@
 // A small reader of the resource directory of a PE file, for checking what the
 // built DLL carries: every resource with its type, identifier, language and bytes.
 #pragma once
+#include <array>
 #include <cstdint>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -27,6 +29,22 @@ public:
 std::vector<PeResource> ReadPeResources(const std::vector<unsigned char>& image);
 
 std::vector<unsigned char> ReadWholeFile(const std::string& path);
+
+// A version resource (RT_VERSION): its fixed part and the strings of each of its
+// string tables, narrowed to 8 bits.
+struct PeVersionInfo {
+    std::uint32_t signature = 0;  // 0xFEEF04BD
+    std::array<std::uint32_t, 4> fileVersion{};
+    std::array<std::uint32_t, 4> productVersion{};
+    std::uint32_t fileOs = 0;
+    std::uint32_t fileType = 0;
+    std::map<std::string, std::map<std::string, std::string>> stringTables;  // by key, e.g. "040904B0"
+    std::vector<std::uint32_t> translations;  // language in the low word, code page in the high
+};
+
+// Raises PeFormatError for bytes that are not a version resource or whose blocks
+// run past their parent.
+PeVersionInfo ReadVersionInfo(const std::vector<unsigned char>& bytes);
 
 // The strings of one RT_STRING block (16 entries, UTF-16 with a length each),
 // narrowed to 8 bits; raises PeFormatError for a block that ends early.
