@@ -1,14 +1,10 @@
 # Helpers for runs of the Host stand-in; source after common.sh.
+source "$ROOT/scripts/lib/display.sh"
 
-# Runs a Windows program of the build under Wine, on a virtual display when there
-# is none (message boxes and dialogs need one).
+# Runs a Windows program of the build under Wine in the display prefix, on a virtual
+# display when there is none (message boxes and dialogs need one).
 run_wine_display() {
-  if [ -z "${DISPLAY:-}" ] && command -v xvfb-run >/dev/null; then
-    # The virtual display going away at the end is no error of the run.
-    timeout 300 xvfb-run -a wine "$@" 2> >(grep -v "^X connection to .* broken" >&2)
-  else
-    run_wine "$@"
-  fi
+  on_display -- wine "$@"
 }
 
 # A fresh copy of an example publication in a folder (no saved records or labels).

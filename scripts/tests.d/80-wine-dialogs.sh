@@ -3,6 +3,7 @@
 # trapping order, the refusals of a reserved style name and bad page text, and a
 # Host failure inside a nested dialog reaching main.
 source "$(dirname "$0")/../lib/common.sh"
+source "$ROOT/scripts/lib/display.sh"
 cd "$BUILD_ROOT/win32"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -10,7 +11,7 @@ cp "$ROOT/examples/sample.pub" "$work/"
 status=0
 run_journeys() {
   local out
-  out=$(timeout 300 xvfb-run -a wine ./hostsim.exe --dll OrvaneTrp.dll "$@" 2>&1) || true
+  out=$(on_display -- wine ./hostsim.exe --dll OrvaneTrp.dll "$@" 2>&1) || true
   echo "$out"
   if grep -q "FAILED" <<<"$out"; then status=1; fi
   for journey in $(grep -o 'journey:[a-z]*' <<<"$*" | cut -d: -f2); do

@@ -1,0 +1,40 @@
+# Wine runs that need a display (dialogs, message boxes, screenshots); source after
+# common.sh. They use a Wine prefix of their own: a Wine server keeps the display it
+# was started with, so a server left by a run without a display in the same prefix
+# would keep every window of a display run off the screen.
+DISPLAY_WINEPREFIX="${ORVANE_DISPLAY_PREFIX:-$BUILD_ROOT/wine-display}"
+
+# Makes the display prefix the current one once no earlier run uses it: waits for
+# that prefix's Wine server to end and, after a minute, stops it. No other Wine
+# server is touched.
+use_display_prefix() {
+  command -v wineserver >/dev/null || { echo "wineserver not found (package wine)" >&2; return 2; }
+  export WINEPREFIX="$DISPLAY_WINEPREFIX"
+  [ -d "$WINEPREFIX" ] || return 0  # the first run creates it
+  if ! timeout 60 wineserver -w; then
+    echo "stopping the Wine server left running in $WINEPREFIX" >&2
+    wineserver -k || true
+    timeout 10 wineserver -w || { echo "the Wine server of $WINEPREFIX does not stop" >&2; return 2; }
+  fi
+}
+
+# Runs a command (wine, or a script that runs wine) in the display prefix on a new
+# virtual display, or on the current display when there is one; options for
+# xvfb-run come first, up to "--". The prefix's Wine server is stopped afterwards,
+# so that the next run starts one on its own display.
+on_display() {
+  local xvfb_options=()
+  while [ $# -gt 0 ] && [ "$1" != "--" ]; do xvfb_options+=("$1"); shift; done
+  shift
+  use_display_prefix || return $?
+  local status=0
+  if [ -n "${DISPLAY:-}" ]; then
+    timeout 300 "$@" || status=$?
+  else
+    command -v xvfb-run >/dev/null || { echo "xvfb-run not found (package xvfb)" >&2; return 2; }
+    # The virtual display going away at the end is no error of the run.
+    timeout 300 xvfb-run -a "${xvfb_options[@]}" "$@" 2> >(grep -v "^X connection to .* broken" >&2) || status=$?
+  fi
+  wineserver -k 2>/dev/null || true
+  return "$status"
+}
