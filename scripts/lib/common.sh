@@ -7,20 +7,18 @@ BUILD_ROOT="${ORVANE_BUILD:-$ROOT/build}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-install_packages() {
-  local needed=()
-  command -v cmake >/dev/null || needed+=(cmake)
-  command -v g++ >/dev/null || needed+=(g++)
-  [ -f /usr/include/gtest/gtest.h ] || needed+=(googletest libgtest-dev libgmock-dev)
-  [ -f /usr/include/benchmark/benchmark.h ] || needed+=(libbenchmark-dev)
-  command -v clang++ >/dev/null || needed+=(clang)
-  ls /usr/lib/llvm-14/lib/clang/14*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 || needed+=(libclang-rt-14-dev)
-  command -v i686-w64-mingw32-g++ >/dev/null || needed+=(g++-mingw-w64-i686)
-  command -v xvfb-run >/dev/null || needed+=(xvfb xauth)
-  command -v gs >/dev/null || needed+=(ghostscript)
-  command -v convert >/dev/null || needed+=(imagemagick)
-  if ! command -v wine >/dev/null || ! dpkg -s wine32:i386 >/dev/null 2>&1; then needed+=(wine wine32:i386); fi
-  if [ ${#needed[@]} -eq 0 ]; then return 0; fi
+# Packages to install, gathered by the checks below: each names the command or file
+# the scripts use and the Debian packages that provide it.
+missing_packages=()
+need_command() { command -v "$1" >/dev/null || missing_packages+=("${@:2}"); }
+need_file() { compgen -G "$1" >/dev/null || missing_packages+=("${@:2}"); }
+
+# Installs what the checks found missing (as root; i386 packages for Wine).
+install_missing() {
+  if [ ${#missing_packages[@]} -eq 0 ]; then return 0; fi
+  local needed
+  mapfile -t needed < <(printf '%s\n' "${missing_packages[@]}" | sort -u)
+  missing_packages=()
   if [ "$(id -u)" != 0 ]; then
     echo "missing packages: ${needed[*]} (run as root to install them)" >&2
     return 1
@@ -28,6 +26,28 @@ install_packages() {
   dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
   apt-get update -q
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${needed[@]}"
+}
+
+# Everything that building and the tests and demos call.
+install_packages() {
+  need_command cmake cmake
+  need_command g++ g++
+  need_file /usr/include/gtest/gtest.h googletest libgtest-dev libgmock-dev
+  need_file /usr/include/benchmark/benchmark.h libbenchmark-dev
+  need_command clang++ clang
+  need_file "/usr/lib/llvm-14/lib/clang/14*/lib/linux/libclang_rt.fuzzer-x86_64.a" libclang-rt-14-dev
+  need_command i686-w64-mingw32-g++ g++-mingw-w64-i686
+  need_command i686-w64-mingw32-objdump binutils-mingw-w64-i686
+  need_command xvfb-run xvfb
+  need_command xauth xauth
+  need_command gs ghostscript
+  need_command import imagemagick
+  need_command identify imagemagick
+  need_command wine wine
+  need_command wineserver wine
+  need_command winepath wine
+  dpkg -s wine32:i386 >/dev/null 2>&1 || missing_packages+=(wine wine32:i386)
+  install_missing
 }
 
 build_native() {
