@@ -10,7 +10,8 @@ build_native
 build_win32
 
 mode="${1:---dialogs}"
-out="$ROOT/out"
+# ORVANE_OUT names another folder for the results (default out/).
+out="${ORVANE_OUT:-$ROOT/out}"
 mkdir -p "$out/dialogs"
 publication=$(fresh_publication sample.pub "$out/dialogs-publication")
 cd "$BUILD_ROOT/win32"
@@ -24,9 +25,11 @@ fi
 
 marker="$out/dialogs/.showing"
 rm -f "$marker" "$out"/dialogs/*.png
-# Inside the virtual display: the journey opens each dialog in turn and names it in
-# the marker file; a screenshot is taken whenever the name changes.
-ORVANE_SHOW_MARKER_UNIX="$marker" timeout 300 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+# On the virtual display: the journey opens each dialog in turn and names it in the
+# marker file; a screenshot is taken whenever the name changes.
+status=0
+ORVANE_SHOW_MARKER_UNIX="$marker" ORVANE_SHOTS="$out/dialogs" \
+  on_display -s "-screen 0 1024x768x24" -- bash -c '
   marker="$ORVANE_SHOW_MARKER_UNIX"
   ORVANE_SHOW_MARKER=$(winepath -w "$marker" 2>/dev/null) \
     wine ./hostsim.exe --dll OrvaneTrp.dll --publication "$0" --no-save \
@@ -38,16 +41,36 @@ ORVANE_SHOW_MARKER_UNIX="$marker" timeout 300 xvfb-run -a -s "-screen 0 1024x768
       now=$(cat "$marker")
       if [ -n "$now" ] && [ "$now" != "$last" ]; then
         sleep 0.7
-        name=$(echo "$now" | tr "A-Z " "a-z-")
-        import -window root "'"$out"'/dialogs/$name.png" && echo "screenshot: out/dialogs/$name.png"
+        shot="$ORVANE_SHOTS/$(echo "$now" | tr "A-Z " "a-z-").png"
+        import -window root "$shot" && echo "screenshot: $shot" || echo "no screenshot of \"$now\"" >&2
         last="$now"
       fi
     fi
     sleep 0.2
   done
   wait $pid
-' "$publication"
+' "$publication" || status=$?
 rm -f "$marker"
-count=$(ls "$out"/dialogs/*.png 2>/dev/null | wc -l)
-echo "$count dialog screenshots in out/dialogs"
-[ "$count" -eq 6 ]
+
+# The journey passed, with six screenshots, none of them blank (an empty screen has
+# one or two colours).
+problems=0
+if [ "$status" != 0 ]; then
+  echo "the dialog journey ended with status $status" >&2
+  problems=1
+fi
+shots=("$out"/dialogs/*.png)
+[ -e "${shots[0]}" ] || shots=()
+echo "${#shots[@]} dialog screenshots in $out/dialogs"
+if [ "${#shots[@]}" -ne 6 ]; then
+  echo "expected 6 dialog screenshots, got ${#shots[@]}" >&2
+  problems=1
+fi
+for shot in "${shots[@]}"; do
+  colours=$(identify -format %k "$shot")
+  if [ "$colours" -lt 4 ]; then
+    echo "blank screenshot: $shot ($colours colours)" >&2
+    problems=1
+  fi
+done
+exit "$problems"
