@@ -46,6 +46,8 @@ install_packages() {
   need_command wine wine
   need_command wineserver wine
   need_command winepath wine
+  need_command zip zip
+  need_command unzip unzip
   dpkg -s wine32:i386 >/dev/null 2>&1 || missing_packages+=(wine wine32:i386)
   install_missing
 }
@@ -55,10 +57,13 @@ build_native() {
   cmake --build "$BUILD_ROOT/native" -j"$JOBS"
 }
 
+# Builds the Windows targets named (all when none is).
 build_win32() {
+  local targets=()
+  [ $# -eq 0 ] || targets=(--target "$@")
   cmake -S "$ROOT" -B "$BUILD_ROOT/win32" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
     -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$BUILD_ROOT/win32" -j"$JOBS"
+  cmake --build "$BUILD_ROOT/win32" -j"$JOBS" "${targets[@]}"
 }
 
 # Runs a Windows program of the build under Wine (first start creates the prefix).
