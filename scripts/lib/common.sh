@@ -43,6 +43,10 @@ install_packages() {
   need_command gs ghostscript
   need_command import imagemagick
   need_command identify imagemagick
+  need_command convert imagemagick
+  need_command compare imagemagick
+  need_command jq jq
+  need_command script bsdutils
   need_command wine wine
   need_command wineserver wine
   need_command winepath wine
