@@ -13,7 +13,7 @@
 #include "model/TrapZone.h"
 #include "platform/portable/PortablePlatform.h"
 #include "plugin/EntryPoint.h"
-#include "plugin/ModuleState.h"
+#include "state/ModuleState.h"
 #include "storage/DocumentRecord.h"
 #include "storage/StyleRecord.h"
 

@@ -1,5 +1,7 @@
 #include "dialogs/DialogBase.h"
 
+#include "host/Status.h"
+
 namespace orvane {
 
 namespace {
@@ -20,7 +22,9 @@ private:
 int DialogBase::Run()
 {
     ControlsScope scope(controls_);
-    return platform::RunDialog(templateId_, owner_, *this);
+    const int result = platform::RunDialog(templateId_, owner_, *this);
+    if (result == platform::kDialogFailed) Raise(kStatusFailure);  // the template could not be loaded
+    return result;
 }
 
 bool DialogBase::HandleInit(platform::DialogControls& controls)

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "platform/Platform.h"
-#include "plugin/ModuleState.h"
-#include "plugin/ResourceString.h"
+#include "state/ModuleState.h"
+#include "state/ResourceString.h"
 
 namespace orvane {
 

@@ -3,7 +3,7 @@
 #include "dialogs/CurrentInkDialog.h"
 #include "dialogs/FieldValidation.h"
 #include "inks/InkListBuild.h"
-#include "plugin/ResourceString.h"
+#include "state/ResourceString.h"
 #include "storage/InkRecord.h"
 
 namespace orvane {

@@ -1,7 +1,8 @@
 #include "dialogs/TrapStyleEditor.h"
 
 #include "dialogs/FieldValidation.h"
-#include "plugin/ResourceString.h"
+#include "state/ModuleState.h"
+#include "state/ResourceString.h"
 
 namespace orvane {
 

@@ -1,8 +1,8 @@
 #include "dialogs/TrapStylesDialog.h"
 
 #include "dialogs/TrapStyleEditor.h"
-#include "plugin/ModuleState.h"
-#include "plugin/ResourceString.h"
+#include "state/ModuleState.h"
+#include "state/ResourceString.h"
 
 namespace orvane {
 

@@ -4,8 +4,9 @@
 #include "host/HostRequests.h"
 #include "model/PageRange.h"
 #include "model/TrapStyle.h"
-#include "plugin/ModuleState.h"
-#include "plugin/ResourceString.h"
+#include "state/ModuleState.h"
+#include "state/ResourceString.h"
+#include "storage/ZonePages.h"
 
 namespace orvane {
 
@@ -18,7 +19,6 @@ constexpr int kCaptionModify = 49;
 
 bool TrapZoneDialog::OnInitDialog()
 {
-    static_cast<void>(zones_);
     platform::DialogControls& c = Controls();
     c.SetCheck(kEnabled, zone_.enabled != 0);
     c.AddRow(kStyle, ReservedStyleName());

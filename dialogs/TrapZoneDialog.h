@@ -12,11 +12,7 @@ class TrapZoneDialog : public DialogBase {
 public:
     enum : int { kDialogId = 133, kEnabled = 1000, kStyle = 1001, kPages = 1008 };
 
-    // The caller's zone list is kept for the caller; the dialog does not consult it.
-    TrapZoneDialog(platform::WindowHandle owner, TrapZoneList& zones)
-        : DialogBase(kDialogId, owner), zones_(zones)
-    {
-    }
+    explicit TrapZoneDialog(platform::WindowHandle owner) : DialogBase(kDialogId, owner) {}
 
     // Filled by the caller before Run for a zone being changed; read after OK.
     TrapZone& Zone() { return zone_; }
@@ -33,7 +29,6 @@ protected:
 private:
     void OnEnabledClicked();
 
-    TrapZoneList& zones_;
     TrapZone zone_;
     std::string pageText_;
     int styleRow_ = 0;

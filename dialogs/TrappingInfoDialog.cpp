@@ -6,8 +6,8 @@
 #include "dialogs/TrapZoneDialog.h"
 #include "host/HostRequests.h"
 #include "model/PageRange.h"
-#include "plugin/ModuleState.h"
-#include "plugin/ResourceString.h"
+#include "state/ModuleState.h"
+#include "state/ResourceString.h"
 #include "storage/DocumentRecord.h"
 #include "storage/Preferences.h"
 #include "storage/StyleRecord.h"
@@ -148,7 +148,7 @@ void TrappingInfoDialog::RefreshStyleUse(const std::string& styleName)
 
 void TrappingInfoDialog::OnCreateZone()
 {
-    TrapZoneDialog dialog(Window(), *zones_);
+    TrapZoneDialog dialog(Window());
     if (dialog.Run() != platform::kIdOk) return;
     auto zone = std::make_unique<TrapZone>();
     zone->id = nextZoneNumber_++;
@@ -171,7 +171,7 @@ void TrappingInfoDialog::OnModifyZone()
     int position = c.Selection(kZones);
     TrapZone* zone = zones_->ZoneAt(position);
     if (zone == nullptr) return;
-    TrapZoneDialog dialog(Window(), *zones_);
+    TrapZoneDialog dialog(Window());
     TrapZone& working = dialog.Zone();
     working.id = zone->id;
     working.styleName = zone->styleName;

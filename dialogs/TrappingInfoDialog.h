@@ -29,7 +29,6 @@ public:
     explicit TrappingInfoDialog(platform::WindowHandle owner);
     ~TrappingInfoDialog() override;
 
-    TrapZoneList& Zones() { return *zones_; }
     std::int16_t nextZoneNumber() const { return nextZoneNumber_; }
 
 protected:

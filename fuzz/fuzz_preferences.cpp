@@ -5,6 +5,7 @@
 
 #include "FuzzHost.h"
 #include "model/TrapStyle.h"
+#include "state/ModuleState.h"
 #include "storage/Preferences.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

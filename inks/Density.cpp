@@ -102,8 +102,10 @@ void AddProcessInk(InkList& list, std::unique_ptr<InkEntry> entry, std::int16_t 
             requests::ColorInfo info = requests::ColorInformation(entry->name);
             color.emplace(info.c, info.m, info.y, info.k);
         } catch (const HostError&) {
+            const int process = InkList::ProcessInkIndex(entry->processName);
+            if (process == kNotProcessInk) Raise(kStatusFailure);
             std::int16_t pure[4] = {0, 0, 0, 0};
-            pure[InkList::ProcessInkIndex(entry->processName)] = 1000;
+            pure[process] = 1000;
             color.emplace(pure[0], pure[1], pure[2], pure[3]);
         }
         value = ReadAndRemove(*color);

@@ -8,7 +8,7 @@
 #include "inks/Density.h"
 #include "model/Ink.h"
 #include "platform/Platform.h"
-#include "plugin/ResourceString.h"
+#include "state/ResourceString.h"
 #include "storage/InkRecord.h"
 
 namespace orvane {

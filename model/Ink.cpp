@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "host/Status.h"
-
 namespace orvane {
 
 InkEntry* InkList::FindByName(const std::string& name)
@@ -56,7 +54,7 @@ int InkList::ProcessInkIndex(const std::string& processName)
     if (processName == "Magenta") return 1;
     if (processName == "Yellow") return 2;
     if (processName == "Black") return 3;
-    Raise(kStatusFailure);
+    return kNotProcessInk;
 }
 
 void InkList::RemoveAbsent()

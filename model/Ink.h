@@ -28,6 +28,8 @@ public:
     bool present = false;
 };
 
+constexpr int kNotProcessInk = -1;
+
 class InkList {
 public:
     InkList() = default;
@@ -41,7 +43,8 @@ public:
     void MoveDown(int k);
     static const std::string& ColorantName(const InkEntry& entry);
     bool TrappingOrderText(std::string& out) const;
-    static int ProcessInkIndex(const std::string& processName);  // raises 7212 for another text
+    // 0 to 3 for Cyan, Magenta, Yellow and Black; kNotProcessInk for any other text.
+    static int ProcessInkIndex(const std::string& processName);
 
     void Append(std::unique_ptr<InkEntry> entry) { entries_.push_back(std::move(entry)); }
     void RemoveAbsent();  // deletes every entry whose present flag is cleared

@@ -1,11 +1,8 @@
 #include "model/PageRange.h"
 
 #include <cstdio>
-#include <memory>
 #include <vector>
 
-#include "host/HostRequests.h"
-#include "host/Status.h"
 #include "model/TrapZone.h"
 
 namespace orvane {
@@ -123,11 +120,11 @@ std::int16_t CountPageRangePages(const std::string& text, std::int16_t first, st
     return static_cast<std::int16_t>(total);
 }
 
-void ExpandPageRange(const std::string& text, std::int16_t first, std::int16_t count, TrapZone& zone)
+bool ListPageRangePages(const std::string& text, std::int16_t first, std::int16_t count,
+                        std::vector<std::int16_t>& pages)
 {
-    if (ValidatePageRange(text, first, count) < 0) Raise(kStatusFailure);
-    // Built aside so that a failing key request leaves the zone as it was.
-    std::vector<std::unique_ptr<ZonePage>> pages;
+    pages.clear();
+    if (ValidatePageRange(text, first, count) < 0) return false;
     int cursor = 0;
     int position = 0;
     for (;;) {
@@ -135,12 +132,11 @@ void ExpandPageRange(const std::string& text, std::int16_t first, std::int16_t c
         position = NextPageRangeElement(text, first, count, position, cursor, start, end);
         if (position < 0) break;
         for (std::uint32_t page = start; page <= end; ++page) {
-            const auto number = static_cast<std::int16_t>(page);
-            pages.push_back(std::make_unique<ZonePage>(requests::PageKey(number), number));
+            pages.push_back(static_cast<std::int16_t>(page));
         }
         if (static_cast<std::size_t>(position) >= text.size()) break;
     }
-    zone.pages = std::move(pages);
+    return true;
 }
 
 std::string FormatPageRange(const TrapZone& zone)

@@ -1,9 +1,10 @@
 // Page-range texts such as "1-3, 7, 10-": parsing one element at a time, checking
-// a whole text against the publication's pages, counting, expanding into a zone's
-// pages and formatting a zone's pages back into a text.
+// a whole text against the publication's pages, counting, listing its pages and
+// formatting a zone's pages back into a text.
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace orvane {
 
@@ -29,10 +30,10 @@ int ValidatePageRange(const std::string& text, std::int16_t first, std::int16_t 
 // Only meaningful for a text that ValidatePageRange accepts.
 std::int16_t CountPageRangePages(const std::string& text, std::int16_t first, std::int16_t count);
 
-// Replaces the zone's pages with those of a valid text, in text order, each with
-// the Host's key for its number (request 3533). Raises the Host's status if a key
-// request fails; the zone then keeps its previous pages. An invalid text raises 7212.
-void ExpandPageRange(const std::string& text, std::int16_t first, std::int16_t count, TrapZone& zone);
+// The page numbers of a valid text, in text order, duplicates kept. False (and no
+// pages) for a text that ValidatePageRange refuses.
+bool ListPageRangePages(const std::string& text, std::int16_t first, std::int16_t count,
+                        std::vector<std::int16_t>& pages);
 
 // The text shown for a zone's pages: runs of consecutive numbers as "a-b".
 std::string FormatPageRange(const TrapZone& zone);

@@ -77,8 +77,4 @@ private:
     std::vector<std::unique_ptr<TrapStyle>> styles_;
 };
 
-// The reserved name "[Printer Default Settings]", held in module-wide state.
-const std::string& ReservedStyleName();
-bool IsReservedStyleName(const std::string& text);
-
 }  // namespace orvane

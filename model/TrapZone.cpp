@@ -1,7 +1,6 @@
 #include "model/TrapZone.h"
 
 #include "model/TrapStyle.h"
-#include "plugin/ModuleState.h"
 
 namespace orvane {
 
@@ -26,8 +25,6 @@ bool TrapZone::ZoneContainsPage(std::int16_t pageNumber) const
     return false;
 }
 
-TrapZoneList::TrapZoneList() { Settings().byteOrder = 'w'; }
-
 TrapZone* TrapZoneList::ZoneAt(int position) const
 {
     if (zones_.empty() || position < 0 || position >= Count()) return nullptr;
@@ -51,10 +48,10 @@ bool TrapZoneList::ZoneUsesStyle(const std::string& styleName) const
     return false;
 }
 
-bool TrapZoneList::AllZoneStylesDefined(const TrapStyleList* styles) const
+bool TrapZoneList::AllZoneStylesDefined(const TrapStyleList* styles, const std::string& reservedName) const
 {
     for (const auto& zone : zones_) {
-        if (IsReservedStyleName(zone->styleName)) continue;
+        if (zone->styleName == reservedName) continue;
         if (styles == nullptr || !styles->ContainsStyleName(zone->styleName)) return false;
     }
     return true;

@@ -37,7 +37,7 @@ public:
 
 class TrapZoneList {
 public:
-    TrapZoneList();  // also sets the byte-order mark of the document settings to 'w'
+    TrapZoneList() = default;
     TrapZoneList(const TrapZoneList&) = delete;
     TrapZoneList& operator=(const TrapZoneList&) = delete;
     virtual ~TrapZoneList() = default;
@@ -46,9 +46,9 @@ public:
     TrapZone* ZoneAt(int position) const;
     bool RemoveZoneAt(int position);
     bool ZoneUsesStyle(const std::string& styleName) const;
-    // False when a zone names a style that is neither reserved nor in `styles`
-    // (nullptr: no current list).
-    bool AllZoneStylesDefined(const TrapStyleList* styles) const;
+    // False when a zone names a style that is neither `reservedName` nor in
+    // `styles` (nullptr: no current list).
+    bool AllZoneStylesDefined(const TrapStyleList* styles, const std::string& reservedName) const;
     TrapZone* FirstZoneForPage(std::int16_t pageNumber);
     TrapZone* NextZoneForPage();
     void Clear();

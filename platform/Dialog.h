@@ -61,8 +61,11 @@ public:
     virtual void HandleCommand(DialogControls& controls, int id, int notification) = 0;
 };
 
-// Runs dialog template `templateId` modally, owned by `owner` (may be none).
-// An error raised by a handler ends the dialog and is raised again from here.
+constexpr int kDialogFailed = -1;  // the dialog could not be created (no such template)
+
+// Runs dialog template `templateId` modally, owned by `owner` (may be none), and
+// returns the value it was ended with, or kDialogFailed. An error raised by a
+// handler ends the dialog and is raised again from here.
 int RunDialog(int templateId, WindowHandle owner, DialogHandler& handler);
 
 }  // namespace orvane::platform

@@ -10,7 +10,7 @@ namespace orvane {
 void RunCommandDialogs(int command, platform::WindowHandle mainWindow)
 {
     TrappingInfoDialog information(mainWindow);
-    TrapZoneDialog zone(nullptr, information.Zones());
+    TrapZoneDialog zone(nullptr);
     if (command == 1)
         information.Run();
     else if (command == 2)

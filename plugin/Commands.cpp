@@ -4,7 +4,7 @@
 #include <string>
 
 #include "host/HostRequests.h"
-#include "plugin/ModuleState.h"
+#include "state/ModuleState.h"
 #include "plugin/PluginBase.h"
 
 namespace orvane {

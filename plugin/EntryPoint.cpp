@@ -9,7 +9,7 @@
 #include "host/HostRequests.h"
 #include "platform/Platform.h"
 #include "plugin/PluginBase.h"
-#include "plugin/ResourceString.h"
+#include "state/ResourceString.h"
 
 namespace orvane {
 

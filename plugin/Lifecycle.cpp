@@ -1,7 +1,7 @@
 // Load, unload, release and register.
 #include "dialogs/FieldValidation.h"
 #include "host/HostContext.h"
-#include "plugin/ModuleState.h"
+#include "state/ModuleState.h"
 #include "plugin/PluginBase.h"
 #include "postscript/Template.h"
 

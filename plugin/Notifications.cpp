@@ -3,7 +3,7 @@
 
 #include "host/HostContext.h"
 #include "host/ParameterBlock.h"
-#include "plugin/ModuleState.h"
+#include "state/ModuleState.h"
 #include "plugin/PluginBase.h"
 #include "postscript/PageZones.h"
 #include "postscript/PrintChecks.h"

@@ -2,7 +2,7 @@
 #include "postscript/PageZones.h"
 
 #include "host/HostRequests.h"
-#include "plugin/ModuleState.h"
+#include "state/ModuleState.h"
 #include "postscript/Formats.h"
 #include "postscript/PostScriptBatch.h"
 #include "postscript/Template.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "postscript/PageSequence.h"
+#include "model/PageSequence.h"
 
 namespace orvane {
 

@@ -7,8 +7,8 @@
 #include "host/ParameterBlock.h"
 #include "inks/InkListBuild.h"
 #include "platform/Platform.h"
-#include "plugin/ModuleState.h"
-#include "plugin/ResourceString.h"
+#include "state/ModuleState.h"
+#include "state/ResourceString.h"
 #include "postscript/PageZones.h"
 #include "storage/DocumentRecord.h"
 #include "storage/StyleRecord.h"
@@ -89,7 +89,7 @@ int RunPrintChecks(NotificationRecord& record, PrintedPageSequence& sequence, Pa
     if (!state.zoneList->Empty() || settings.trapAllPages != 0) {
         LoadStyleRecord();
         TrapStyleList& styles = *state.currentStyleList;
-        if (!state.zoneList->AllZoneStylesDefined(&styles)) {
+        if (!state.zoneList->AllZoneStylesDefined(&styles, ReservedStyleName())) {
             int answer = Ask(kStringZoneStyleUndefined, kStringCaptionUndefinedStyle, platform::kMbYesNo,
                              platform::ActiveWindow());
             if (answer == platform::kIdYes) settings.trappingEnabled = 0;

@@ -1,7 +1,7 @@
 // Notifications 105 and 107: the document's trap definitions and page device setup.
 #include "model/Ink.h"
 #include "model/TrapStyle.h"
-#include "plugin/ModuleState.h"
+#include "state/ModuleState.h"
 #include "postscript/Formats.h"
 #include "postscript/PostScriptBatch.h"
 #include "postscript/Template.h"

@@ -6,7 +6,7 @@
 #include "model/TrapStyle.h"
 #include "model/TrapZone.h"
 #include "platform/Platform.h"
-#include "plugin/ModuleState.h"
+#include "state/ModuleState.h"
 #include "storage/PageLabel.h"
 #include "storage/PrivateRecord.h"
 
@@ -85,6 +85,11 @@ int LoadDocumentRecord(TrapZoneList& zones)
 {
     zones.Clear();
     DocumentTrapping& settings = Settings();
+    // The mark is the record's only while it is read: back to 'w' on every way out.
+    struct MarkReset {
+        DocumentTrapping& settings;
+        ~MarkReset() { settings.byteOrder = 'w'; }
+    } markReset{settings};
     PrivateDataRef accessor(kPrivateDataAccessor);
     if (platform::ControlAndShiftDown()) {
         accessor->Delete(kDocumentRecordName, kRecordType);
@@ -129,7 +134,6 @@ int LoadDocumentRecord(TrapZoneList& zones)
             break;
         }
     }
-    settings.byteOrder = 'w';
     return result;
 }
 

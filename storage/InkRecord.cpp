@@ -2,8 +2,9 @@
 
 #include <limits>
 
+#include "host/Status.h"
 #include "model/Ink.h"
-#include "plugin/ResourceString.h"
+#include "state/ResourceString.h"
 #include "storage/PrivateRecord.h"
 
 namespace orvane {
@@ -58,8 +59,10 @@ void LoadSavedInks(PrivateDataAccessor& accessor, InkList& list, std::int16_t& n
         if (entry->number >= nextNumber && entry->number < std::numeric_limits<std::int16_t>::max())
             nextNumber = static_cast<std::int16_t>(entry->number + 1);
         if (entry->name.empty()) {
-            // Raises 7212 for an unknown process name; the record closes on the way out.
-            ResourceString display(kProcessCyanString + InkList::ProcessInkIndex(entry->processName));
+            // An unknown process name raises 7212; the record closes on the way out.
+            const int process = InkList::ProcessInkIndex(entry->processName);
+            if (process == kNotProcessInk) Raise(kStatusFailure);
+            ResourceString display(kProcessCyanString + process);
             entry->name = display.Text();
         }
         list.Append(std::move(entry));

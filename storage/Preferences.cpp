@@ -5,7 +5,7 @@
 
 #include "host/HostRequests.h"
 #include "model/TrapStyle.h"
-#include "plugin/ModuleState.h"
+#include "state/ModuleState.h"
 
 namespace orvane {
 

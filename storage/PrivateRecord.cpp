@@ -1,6 +1,7 @@
 #include "storage/PrivateRecord.h"
 
 #include "model/TrapStyle.h"
+#include "state/ModuleState.h"
 
 namespace orvane {
 

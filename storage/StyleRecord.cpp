@@ -1,7 +1,7 @@
 #include "storage/StyleRecord.h"
 
 #include "model/TrapStyle.h"
-#include "plugin/ModuleState.h"
+#include "state/ModuleState.h"
 #include "storage/PrivateRecord.h"
 
 namespace orvane {

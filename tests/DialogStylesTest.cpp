@@ -6,6 +6,7 @@
 
 #include "dialogs/TrapStyleEditor.h"
 #include "dialogs/TrapStylesDialog.h"
+#include "state/ModuleState.h"
 #include "tests/DialogTestSupport.h"
 
 namespace orvane {

@@ -8,6 +8,7 @@
 #include "dialogs/TrapStylesDialog.h"
 #include "dialogs/TrapZoneDialog.h"
 #include "dialogs/TrappingInfoDialog.h"
+#include "state/ModuleState.h"
 #include "tests/DialogTestSupport.h"
 
 namespace orvane {
@@ -229,8 +230,7 @@ TEST_F(InfoDialogTest, ZonePageChecks)
 
 TEST_F(InfoDialogTest, ModifiedZoneGetsExactlyTheNewPages)
 {
-    TrapZoneList zones;
-    TrapZoneDialog dialog(nullptr, zones);
+    TrapZoneDialog dialog(nullptr);
     dialog.Zone().AddPage(host.host.publication.pages[0].key, 1);
     dialog.Zone().AddPage(host.host.publication.pages[1].key, 2);
     host.Then([](PortableDialog& zone) {

@@ -9,7 +9,7 @@
 #include "hostsim/SimHost.h"
 #include "platform/portable/PortablePlatform.h"
 #include "plugin/EntryPoint.h"
-#include "plugin/ModuleState.h"
+#include "state/ModuleState.h"
 
 namespace {
 

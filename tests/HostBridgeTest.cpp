@@ -11,7 +11,7 @@
 #include "hostsim/SimHost.h"
 #include "platform/portable/PortablePlatform.h"
 #include "plugin/EntryPoint.h"
-#include "plugin/ModuleState.h"
+#include "state/ModuleState.h"
 #include "tests/TestHost.h"
 
 namespace orvane {

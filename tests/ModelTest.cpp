@@ -64,10 +64,14 @@ TEST(ModelStyles, InUseFollowsTheZones)
     EXPECT_EQ(list.FindStyle("Sticky")->inUse, 1);  // never cleared by marking
     EXPECT_EQ(list.CountStylesToSave("Idle"), 3);
     EXPECT_EQ(list.CountStylesToSave(""), 2);
-    EXPECT_FALSE(zones.AllZoneStylesDefined(&list));
-    EXPECT_FALSE(zones.AllZoneStylesDefined(nullptr));
+    const std::string reserved = "[Device]";
+    EXPECT_FALSE(zones.AllZoneStylesDefined(&list, reserved));
+    EXPECT_FALSE(zones.AllZoneStylesDefined(nullptr, reserved));
     zones.RemoveZoneAt(1);
-    EXPECT_TRUE(zones.AllZoneStylesDefined(&list));
+    EXPECT_TRUE(zones.AllZoneStylesDefined(&list, reserved));
+    zones.AppendZone(ZoneOf(reserved, {3}));  // the device's own settings need no style
+    EXPECT_TRUE(zones.AllZoneStylesDefined(&list, reserved));
+    EXPECT_FALSE(zones.AllZoneStylesDefined(&list, "[Other]"));
 }
 
 TEST(ModelStyles, CopyStyleListSharesNothing)
@@ -144,6 +148,14 @@ TEST(ModelInks, MoveUpAndDownExchangeNeighbours)
     list.MoveUp(-1);
     list.MoveDown(-1);
     EXPECT_EQ(Names(list), "ABC");
+}
+
+TEST(ModelInks, ProcessInkIndexKnowsOnlyTheFourProcessNames)
+{
+    const std::pair<const char*, int> cases[] = {{"Cyan", 0},    {"Magenta", 1}, {"Yellow", 2}, {"Black", 3},
+                                                 {"cyan", orvane::kNotProcessInk}, {"", orvane::kNotProcessInk},
+                                                 {"Black ", orvane::kNotProcessInk}};
+    for (const auto& [name, index] : cases) EXPECT_EQ(InkList::ProcessInkIndex(name), index) << '"' << name << '"';
 }
 
 TEST(ModelInks, FindByNameMarksOnlyTheFirstMatch)

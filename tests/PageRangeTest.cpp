@@ -5,6 +5,7 @@
 
 #include "model/PageRange.h"
 #include "model/TrapZone.h"
+#include "storage/ZonePages.h"
 #include "TestHost.h"
 
 namespace {
@@ -119,6 +120,16 @@ TEST(PageRange, CountsPagesWithDuplicates)
     EXPECT_EQ(CountPageRangePages("1-3,2", 1, 10), 4);
     EXPECT_EQ(CountPageRangePages("-", 1, 10), 10);
     EXPECT_EQ(CountPageRangePages("8-, 1", 1, 10), 4);
+}
+
+TEST(PageRange, ListsPagesInTextOrderOrNoneForAnInvalidText)
+{
+    std::vector<std::int16_t> pages{99};
+    ASSERT_TRUE(orvane::ListPageRangePages("4-5, 2, -2", 1, 10, pages));
+    EXPECT_EQ(pages, (std::vector<std::int16_t>{4, 5, 2, 1, 2}));
+    pages = {99};
+    EXPECT_FALSE(orvane::ListPageRangePages("1-11", 1, 10, pages));
+    EXPECT_TRUE(pages.empty());
 }
 
 TEST(PageRange, ExpandsWithHostKeysAndFormatsBack)

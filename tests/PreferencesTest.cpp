@@ -6,6 +6,7 @@
 
 #include "RecordBytes.h"
 #include "model/TrapStyle.h"
+#include "state/ModuleState.h"
 #include "storage/Preferences.h"
 #include "storage/StyleRecord.h"
 

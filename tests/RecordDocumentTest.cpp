@@ -5,6 +5,7 @@
 #include "RecordBytes.h"
 #include "model/TrapStyle.h"
 #include "model/TrapZone.h"
+#include "state/ModuleState.h"
 #include "storage/DocumentRecord.h"
 #include "storage/PageLabel.h"
 
@@ -313,3 +314,19 @@ TEST_F(DocumentRecordTest, AFailedReadStopsTheLoadAndGivesEverythingBack)
 }
 
 }  // namespace
+
+TEST_F(DocumentRecordTest, HostFailureWhileReadingBigEndianLeavesTheMarkAtW)
+{
+    LabelPages({2, 3, 5});
+    t.RecordBytes("AAA") = Sample(true);
+    t.host.failRequests[3503] = {21, 0, -1};
+    TrapZoneList zones;
+    try {
+        LoadDocumentRecord(zones);
+        ADD_FAILURE() << "the failed page request did not reach the caller";
+    } catch (const orvane::HostError& error) {
+        EXPECT_EQ(error.status(), 21);
+    }
+    EXPECT_EQ(Settings().byteOrder, 'w');
+    EXPECT_TRUE(t.Balanced());
+}

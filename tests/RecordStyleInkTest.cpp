@@ -3,6 +3,7 @@
 #include "RecordBytes.h"
 #include "model/Ink.h"
 #include "model/TrapStyle.h"
+#include "state/ModuleState.h"
 #include "storage/InkRecord.h"
 #include "storage/PrivateRecord.h"
 #include "storage/StyleRecord.h"

@@ -8,7 +8,7 @@
 #include "hostsim/SimHost.h"
 #include "model/TrapStyle.h"
 #include "model/TrapZone.h"
-#include "plugin/ModuleState.h"
+#include "state/ModuleState.h"
 #include "storage/DocumentRecord.h"
 #include "storage/StyleRecord.h"
 

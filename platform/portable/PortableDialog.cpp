@@ -1,6 +1,7 @@
 #include "platform/portable/PortableDialog.h"
 
-#include "host/Status.h"
+#include <stdexcept>
+#include <string>
 
 namespace orvane::platform {
 
@@ -16,7 +17,7 @@ PortableDialog::PortableDialog(int id, WindowHandle ownerWindow, WindowHandle wi
     : templateId(id), owner(ownerWindow), window_(window), handler_(handler)
 {
     const PortableTemplate* found = FindPortableTemplate(id);
-    if (found == nullptr) Raise(kStatusFailure);
+    if (found == nullptr) throw std::out_of_range("no dialog template " + std::to_string(id));
     caption = found->caption;
     for (const PortableTemplateControl& entry : found->controls) {
         PortableControl control;
@@ -47,7 +48,7 @@ bool PortableDialog::HasRows(const PortableControl* control) const
 const PortableControl& PortableDialog::Control(int id) const
 {
     const PortableControl* control = Find(id);
-    if (control == nullptr) Raise(kStatusFailure);
+    if (control == nullptr) throw std::out_of_range("no control " + std::to_string(id));
     return *control;
 }
 
@@ -226,6 +227,7 @@ void PortableDialog::End(int value)
 
 int RunDialog(int templateId, WindowHandle owner, DialogHandler& handler)
 {
+    if (FindPortableTemplate(templateId) == nullptr) return kDialogFailed;
     PortableDialogState& state = PortableDialogs();
     WindowHandle window = reinterpret_cast<WindowHandle>(state.nextWindow);
     state.nextWindow += 0x10;

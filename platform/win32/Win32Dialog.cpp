@@ -8,7 +8,6 @@
 #include <memory>
 #include <vector>
 
-#include "host/Status.h"
 #include "platform/Dialog.h"
 #include "platform/win32/Win32Module.h"
 
@@ -186,8 +185,7 @@ int RunDialog(int templateId, WindowHandle owner, DialogHandler& handler)
     INT_PTR result = DialogBoxParamA(PluginModule(), MAKEINTRESOURCEA(templateId), static_cast<HWND>(owner),
                                      DialogProcedure, reinterpret_cast<LPARAM>(&context));
     if (context.error) std::rethrow_exception(context.error);
-    if (result == -1) Raise(kStatusFailure);
-    return static_cast<int>(result);
+    return result == -1 ? kDialogFailed : static_cast<int>(result);
 }
 
 }  // namespace orvane::platform

@@ -1,4 +1,4 @@
-#include "plugin/ModuleState.h"
+#include "state/ModuleState.h"
 
 namespace orvane {
 

@@ -10,7 +10,7 @@
 #include "model/Ink.h"
 #include "model/TrapStyle.h"
 #include "model/TrapZone.h"
-#include "postscript/PageSequence.h"
+#include "model/PageSequence.h"
 
 namespace orvane {
 
@@ -43,5 +43,10 @@ ModuleState& Module();
 // The document settings, created on demand so that code run outside a load
 // (tests, a Host that skipped message 1) never meets a missing object.
 DocumentTrapping& Settings();
+
+// The reserved name "[Printer Default Settings]" that stands for the device's own
+// trap parameters; empty before load.
+const std::string& ReservedStyleName();
+bool IsReservedStyleName(const std::string& text);
 
 }  // namespace orvane

@@ -1,4 +1,4 @@
-#include "plugin/ResourceString.h"
+#include "state/ResourceString.h"
 
 #include <new>
 
