@@ -6,6 +6,7 @@ JOBS=2
 BUILD_ROOT="${ORVANE_BUILD:-$ROOT/build}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
+source "$ROOT/scripts/lib/i386.sh"
 
 # Packages to install, gathered by the checks below: each names the command or file
 # the scripts use and the Debian packages that provide it.
@@ -54,6 +55,7 @@ install_packages() {
   need_command unzip unzip
   dpkg -s wine32:i386 >/dev/null 2>&1 || missing_packages+=(wine wine32:i386)
   install_missing
+  enable_i386_programs
 }
 
 build_native() {
