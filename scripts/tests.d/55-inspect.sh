@@ -35,38 +35,45 @@ jq -r '"zones of each printed page:", ([.zones[] | .page] | unique[]) as $p
 job_summary "$jobs/sample.ps" | sed -n '/^zones of each printed page:/,$p' | diff -u - "$work/sample.zones" ||
   problem "sample: the zones of the JSON report differ from the job's text"
 
-# Damaged jobs, made from the sample job: name, exit status, message, how it is damaged.
+# Damaged jobs, made from the sample job: name, exit status, lines the device would
+# refuse (the same refusal on several pages is one line), a message; how it is damaged.
 truncate_at=$(grep -n 'Heavy.040Spot) cvn /TrapParams findresource dup' "$jobs/sample.ps" | sed -n '2s/:.*//p')
 damage() {
   case "$1" in
     trap-width) sed 's|/TrapWidth\t\t\t\t0.5$|/TrapWidth\t\t\t\t-0.5|' ;;
     resolution-type) sed 's|/ImageResolution\t\t2400$|/ImageResolution\t\t2400.5|' ;;
     undefined-style) sed '0,/(Heavy\\040Spot) cvn \/TrapParams/s//(Heavy\\040Spto) cvn \/TrapParams/' ;;
+    style-lookup) sed '/^%%Page: 1 1$/a /Nowhere /TrapParams findresource pop' ;;
     order-ink) sed 's|(Violet)cvn \]|(Violet)cvn (Violett)cvn ]|' ;;
+    ink-set) sed 's|/ColorantDetails /SomeInks /InkParams|/ColorantDetails /OtherInks /InkParams|' ;;
     colorant-type) sed 's|/ColorantType\t/Transparent|/ColorantType\t/Glossy|' ;;
     undefined-command) sed '/^%%Page: 2 2$/a 2 setlinewidht' ;;
     truncated) head -n "$truncate_at" ;;
     page-cut) sed '/^%%Page: 4 4$/,$ { /^showpage$/,$d }' ;;
   esac
 }
-while IFS='|' read -r name want message; do
+while IFS='|' read -r name want lines message; do
   damage "$name" <"$jobs/sample.ps" >"$jobs/$name.ps"
   cmp -s "$jobs/sample.ps" "$jobs/$name.ps" && { problem "$name: the damage did not apply"; continue; }
   status=0
   inspect "$jobs/$name.ps" --out "$work/pictures-$name" >"$work/$name.report" 2>"$work/$name.err" || status=$?
   [ "$status" = "$want" ] || problem "$name: exit status $status, not $want"
+  got=$(sed -n '/^The device would refuse:$/,/^$/p' "$work/$name.report" | grep -c '^  page' || true)
+  [ "$got" = "$lines" ] || problem "$name: $got lines the device would refuse, not $lines"
   grep -qF -- "$message" "$work/$name.report" "$work/$name.err" ||
     { problem "$name: no message \"$message\""; cat "$work/$name.report" "$work/$name.err"; }
   echo "$name: $status"
 done <<EOF
-trap-width|1|pages 1-3: style Heavy Spot: TrapWidth -0.5 is out of range; it must be a number of at least 0
-resolution-type|1|pages 1, 4, 6: style Standard: ImageResolution 2400.5 is of the wrong type; it must be a whole number of at least 1
-undefined-style|1|page 2: a zone names the style Heavy Spto, which the job never defines
-order-ink|1|page 1: the trapping order names the ink Violett, which ColorantDetails does not define
-colorant-type|1|page 1: ink Teal: ColorantType /Glossy is out of range; it must be /Normal, /Transparent, /Opaque or /OpaqueIgnore
-undefined-command|2|inspect: the job does not run: Error: /undefined in setlinewidht
-truncated|2|the job ends inside a procedure or a string; is the file cut short?
-page-cut|2|the job ends after page 3 of the 4 its %%Page: comments announce; is the file cut short?
+trap-width|1|1|pages 1-3: style Heavy Spot: TrapWidth -0.5 is out of range; it must be a number of at least 0
+resolution-type|1|1|pages 1, 4, 6: style Standard: ImageResolution 2400.5 is of the wrong type; it must be a whole number of at least 1
+undefined-style|1|1|page 2: a zone names the style Heavy Spto, which the job never defines
+style-lookup|1|1|page 1: the style Nowhere is named but never defined
+order-ink|1|1|page 1: the trapping order names the ink Violett, which ColorantDetails does not define
+ink-set|1|8|page 1: the ink set OtherInks is named but never defined
+colorant-type|1|1|page 1: ink Teal: ColorantType /Glossy is out of range; it must be /Normal, /Transparent, /Opaque or /OpaqueIgnore
+undefined-command|2|0|inspect: the job does not run: Error: /undefined in setlinewidht
+truncated|2|0|the job ends inside a procedure or a string; is the file cut short?
+page-cut|2|0|the job ends after page 3 of the 4 its %%Page: comments announce; is the file cut short?
 EOF
 line=$(($(grep -n '^%%Page: 2 2$' "$jobs/sample.ps" | cut -d: -f1) + 1))
 grep -qF "at line $line of $jobs/undefined-command.ps: 2 setlinewidht" "$work/undefined-command.err" ||
