@@ -48,19 +48,18 @@ awk -v copies="$copies" 'BEGIN {
 "$hostsim" --publication "$work/reference.pub" --out "$work/reference.ps" --no-save >/dev/null
 echo "job: $(grep -c '^%%Page:' "$work/reference.ps") pages, $(wc -c <"$work/reference.ps") bytes"
 
-# The run with the best wall time of three: "wall user+system" in seconds.
-measure() {
-  local run line best="" TIMEFORMAT='%R %U %S'
-  for run in 1 2 3; do
-    line=$({ time "$@" >/dev/null 2>&1; } 2>&1) || true
-    line=$(awk '{ printf "%.2f %.2f", $1, $2 + $3 }' <<<"$line")
-    if [ -z "$best" ] || awk -v a="${line%% *}" -v b="${best%% *}" 'BEGIN { exit !(a < b) }'; then best=$line; fi
-  done
-  echo "$best"
-}
-alone=$(measure gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=png16m -r96 -dFirstPage=1 -dLastPage=10 \
-  -sOutputFile="$work/gs-%d.png" "$work/reference.ps")
-inspected=$(measure "$ROOT/scripts/inspect" "$work/reference.ps" --pages 1-10 --out "$work/inspect")
+# Each command timed three times, in turns, so that a busy machine weighs on both alike;
+# the run with the best wall time counts: "wall user+system" in seconds.
+timed() { local TIMEFORMAT='%R %U %S' line; line=$({ time "$@" >/dev/null 2>&1; } 2>&1) || true; awk '{ printf "%.2f %.2f", $1, $2 + $3 }' <<<"$line"; }
+better() { [ -z "$2" ] || awk -v a="${1%% *}" -v b="${2%% *}" 'BEGIN { exit !(a < b) }'; }
+alone="" inspected=""
+for run in 1 2 3; do
+  t=$(timed gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=png16m -r96 -dFirstPage=1 -dLastPage=10 \
+    -sOutputFile="$work/gs-%d.png" "$work/reference.ps")
+  better "$t" "$alone" && alone=$t
+  t=$(timed "$ROOT/scripts/inspect" "$work/reference.ps" --pages 1-10 --out "$work/inspect")
+  better "$t" "$inspected" && inspected=$t
+done
 echo "seconds (best of three)             wall  CPU"
 echo "Ghostscript, pictures of pages 1-10: ${alone}"
 echo "scripts/inspect --pages 1-10:        ${inspected}  (report of all pages)"
