@@ -10,6 +10,11 @@ build_native
 build_win32
 
 mode="${1:---dialogs}"
+# The dialogs are the DLL's own: without Wine there is nothing to show.
+if ! wine_runs_here; then
+  echo "demo $mode: $WINE_MISSING" >&2
+  exit 2
+fi
 # ORVANE_OUT names another folder for the results (default out/).
 out="${ORVANE_OUT:-$ROOT/out}"
 mkdir -p "$out/dialogs"

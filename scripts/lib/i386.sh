@@ -1,19 +1,34 @@
 # Wine's loader and server are 32-bit Linux programs. A kernel built without 32-bit
-# support refuses them ("Exec format error"); there, qemu's user-mode emulator runs
-# them, registered with the kernel's binfmt_misc (needs root). Source after common.sh.
+# support refuses them ("Exec format error"); there the runs of the real DLL under
+# Wine cannot happen and are skipped with a notice. ORVANE_QEMU_I386=1 runs them
+# through qemu's user-mode emulator instead, registered with binfmt_misc (as root):
+# much slower, Wine's first start takes minutes, and Wine under it is not reliable.
+# Source after common.sh.
 I386_PROBE=/usr/lib/wine/wine
 BINFMT=/proc/sys/fs/binfmt_misc
+SKIPPED=77  # exit status of a check that cannot run on this machine
 # Matches the header of an i386 executable or shared object; the F flag keeps the
 # emulator usable inside other mount namespaces.
 QEMU_I386_BINFMT=':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F'
 
-i386_programs_run() { "$I386_PROBE" --version >/dev/null 2>&1; }
+# How 32-bit programs run here: native, qemu or none.
+i386_mode() {
+  if [ -e "$BINFMT/qemu-i386" ] && grep -qx enabled "$BINFMT/qemu-i386"; then
+    echo qemu
+  elif [ -x "$I386_PROBE" ] && "$I386_PROBE" --version >/dev/null 2>&1; then
+    echo native
+  else
+    echo none
+  fi
+}
 
+# With ORVANE_QEMU_I386=1 on a kernel without 32-bit support: registers qemu-i386.
 enable_i386_programs() {
-  [ -x "$I386_PROBE" ] || return 0  # no Wine yet: nothing 32-bit to run
-  i386_programs_run && return 0
+  [ "${ORVANE_QEMU_I386:-0}" = 1 ] || return 0
+  [ -x "$I386_PROBE" ] || return 0  # no Wine: nothing 32-bit to run
+  [ "$(i386_mode)" = none ] || return 0
   if [ "$(id -u)" != 0 ]; then
-    echo "this kernel cannot run 32-bit programs; run as root to run them through qemu-i386" >&2
+    echo "registering qemu-i386 for 32-bit programs needs root" >&2
     return 1
   fi
   need_command qemu-i386-static qemu-user-static
@@ -21,12 +36,27 @@ enable_i386_programs() {
   [ -e "$BINFMT/register" ] || mount -t binfmt_misc binfmt_misc "$BINFMT"
   if [ ! -e "$BINFMT/qemu-i386" ]; then
     printf '%s' "$QEMU_I386_BINFMT" >"$BINFMT/register"
-  elif ! grep -qx enabled "$BINFMT/qemu-i386"; then
+  else
     echo 1 >"$BINFMT/qemu-i386"
   fi
-  if ! i386_programs_run; then
-    echo "32-bit programs do not run, not even through qemu-i386: Wine cannot start" >&2
-    return 1
-  fi
-  echo "this kernel has no 32-bit support: Wine's 32-bit programs run through qemu-i386 (slower)"
+  "$I386_PROBE" --version >/dev/null 2>&1 || { echo "32-bit programs do not run, not even through qemu-i386" >&2; return 1; }
+  echo "32-bit programs run through qemu-i386 (this kernel has no 32-bit support)"
+}
+
+# Whether Wine can run the DLL here; WINE_MISSING says why not.
+wine_runs_here() {
+  case "$(i386_mode)" in
+    native) return 0 ;;
+    qemu) [ "${ORVANE_QEMU_I386:-0}" = 1 ] && return 0
+      WINE_MISSING="32-bit programs run here only through qemu-i386; set ORVANE_QEMU_I386=1 to run Wine through it" ;;
+    none) WINE_MISSING="this kernel cannot run 32-bit programs, so Wine cannot start (ORVANE_QEMU_I386=1 tries qemu-i386)" ;;
+  esac
+  return 1
+}
+
+# Ends a check that needs Wine with SKIPPED, and the reason, where Wine cannot run.
+skip_without_wine() {
+  wine_runs_here && return 0
+  echo "skipped: $WINE_MISSING"
+  exit "$SKIPPED"
 }

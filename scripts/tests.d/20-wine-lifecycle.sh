@@ -1,5 +1,6 @@
 # The real DLL in hostsim.exe under Wine: load, register, unload.
 source "$(dirname "$0")/../lib/common.sh"
+skip_without_wine
 source "$ROOT/scripts/lib/hostsim.sh"
 cd "$BUILD_ROOT/win32"
 out=$(run_wine ./hostsim.exe --dll OrvaneTrp.dll --events load,register,release,unload)

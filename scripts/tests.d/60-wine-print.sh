@@ -1,6 +1,7 @@
 # The real DLL prints the sample under Wine; the native twin prints the same job
 # byte for byte; Ghostscript runs the Wine job without error.
 source "$(dirname "$0")/../lib/common.sh"
+skip_without_wine
 source "$ROOT/scripts/lib/hostsim.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

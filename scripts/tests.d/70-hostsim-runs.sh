@@ -2,6 +2,7 @@
 # labels that persist between runs, message boxes answered without a user, and a
 # job cancelled at print start.
 source "$(dirname "$0")/../lib/common.sh"
+skip_without_wine
 source "$ROOT/scripts/lib/hostsim.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

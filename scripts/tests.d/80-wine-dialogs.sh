@@ -3,6 +3,7 @@
 # trapping order, the refusals of a reserved style name and bad page text, and a
 # Host failure inside a nested dialog reaching main.
 source "$(dirname "$0")/../lib/common.sh"
+skip_without_wine
 source "$ROOT/scripts/lib/display.sh"
 cd "$BUILD_ROOT/win32"
 work=$(mktemp -d)
