@@ -24,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     }
     Module().currentStyleList = std::make_unique<TrapStyleList>();
-    if (LoadPreferences() != 1) std::abort();
+    const int result = LoadPreferences();
+    if (result != 0 && result != 1) std::abort();
     for (const auto& style : Module().currentStyleList->Styles()) {
         if (style->name.empty() || style->name.size() > 499 || IsReservedStyleName(style->name)) std::abort();
     }

@@ -309,10 +309,14 @@ std::int16_t SimHost::RecordRead(void** data, HostLong count, HostLong* obtained
     *data = nullptr;
     if (obtained) *obtained = 0;
     if (!openRecord_.active || openRecord_.mode != kPrivateDataRead || count <= 0) return kRefused;
+    if (ShouldFail(failReads)) return failReads.status;
     const std::vector<char>& bytes = publication.records[std::make_pair(openRecord_.name, openRecord_.type)];
     if (openRecord_.cursor >= bytes.size()) return kRefused;
     std::size_t n = std::min(static_cast<std::size_t>(count), bytes.size() - openRecord_.cursor);
-    std::unique_ptr<char[]> storage(new char[n]);
+    if (ShouldFail(shortReads)) n = static_cast<std::size_t>(count) - 1 < n ? static_cast<std::size_t>(count) - 1 : n;
+    // The block is as long as asked for; what was not obtained is filler.
+    std::unique_ptr<char[]> storage(new char[static_cast<std::size_t>(count)]);
+    std::memset(storage.get(), 0x5A, static_cast<std::size_t>(count));
     std::memcpy(storage.get(), bytes.data() + openRecord_.cursor, n);
     openRecord_.cursor += n;
     *data = storage.get();

@@ -50,6 +50,12 @@ public:
     void FailWrites(FailRule rule) { writeRule_ = rule; failWrite = &writeRule_; }
     bool failAllocate = false;
     bool failInterfaces = false;
+    // Private-data reads, counted from 0 over every read of every record: `failReads`
+    // makes a read fail with its status; `shortReads` makes it succeed with one byte
+    // fewer than asked (none of a one-byte read), the rest of the block being filler.
+    // Both are off until a test sets them.
+    FailRule failReads{1, 0, 0};
+    FailRule shortReads{1, 0, 0};
 
     // What happened.
     std::vector<std::string> log;                   // requests and interface transactions

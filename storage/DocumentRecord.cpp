@@ -1,6 +1,8 @@
 #include "storage/DocumentRecord.h"
 
 #include <limits>
+#include <string>
+#include <vector>
 
 #include "host/HostRequests.h"
 #include "model/TrapStyle.h"
@@ -49,34 +51,55 @@ bool FollowPage(ZonePage& page)
     return true;
 }
 
-// Reads one zone. False when the record ended inside it; a zone whose heading
-// is complete is still handed back with the pages read completely.
-bool ReadZone(RecordReader& record, std::unique_ptr<TrapZone>& zone, bool& pageDropped)
+// The head of the record after its mark: the document settings and the zone count.
+struct RecordHead {
+    std::int32_t trappingEnabled = 0;
+    std::int32_t trapAllPages = 0;
+    std::string defaultStyleName;
+    std::int16_t zoneCount = 0;
+};
+
+bool ReadHead(RecordReader& record, RecordHead& head)
 {
-    auto z = std::make_unique<TrapZone>();
+    return record.ReadInt16As32(head.trappingEnabled) && record.ReadInt16As32(head.trapAllPages) &&
+           record.ReadText(head.defaultStyleName, kDocumentTextCapacity) && record.ReadInt16(head.zoneCount);
+}
+
+struct StoredPage {
+    std::int32_t key = 0;
+    std::int16_t number = 0;
+};
+
+// Reads one zone as stored. False when the record ends or a read fails inside it.
+bool ReadZone(RecordReader& record, TrapZone& zone, std::vector<StoredPage>& pages)
+{
     std::string styleName;
     std::int16_t pageCount = 0;
-    if (!record.ReadInt32(z->id) || !record.ReadText(styleName, kDocumentTextCapacity) ||
-        !record.ReadInt16As32(z->enabled) || !record.ReadInt16(pageCount))
+    if (!record.ReadInt32(zone.id) || !record.ReadText(styleName, kDocumentTextCapacity) ||
+        !record.ReadInt16As32(zone.enabled) || !record.ReadInt16(pageCount))
         return false;
-    z->styleName = StyleNameFromRecord(styleName);
-    requests::Pages();
-    bool complete = true;
+    zone.styleName = StyleNameFromRecord(styleName);
     for (int i = 0; i < pageCount; ++i) {
-        std::int32_t key = 0;
-        std::int16_t number = 0;
-        if (!record.ReadInt32(key) || !record.ReadInt16(number)) {
-            complete = false;
-            break;
-        }
-        ZonePage page(key, number);
-        if (FollowPage(page))
-            z->AddPage(page.pageKey, page.pageNumber);
-        else
-            pageDropped = true;
+        StoredPage page;
+        if (!record.ReadInt32(page.key) || !record.ReadInt16(page.number)) return false;
+        pages.push_back(page);
     }
-    zone = std::move(z);
-    return complete;
+    return true;
+}
+
+// Gives the zone those of its stored pages that can be found again. False when one was dropped.
+bool FollowPages(const std::vector<StoredPage>& stored, TrapZone& zone)
+{
+    requests::Pages();
+    bool all = true;
+    for (const StoredPage& entry : stored) {
+        ZonePage page(entry.key, entry.number);
+        if (FollowPage(page))
+            zone.AddPage(page.pageKey, page.pageNumber);
+        else
+            all = false;
+    }
+    return all;
 }
 
 }  // namespace
@@ -97,42 +120,33 @@ int LoadDocumentRecord(TrapZoneList& zones)
     }
 
     RecordReader record(*accessor.get(), kDocumentRecordName);
-    char mark = 'w';
-    if (!record.IsOpen() || !record.ReadByte(mark)) {
-        // No record, or one without a single byte: the settings of a fresh publication.
-        ApplyMissingRecordDefaults(settings);
+    if (!record.IsOpen()) {
+        ApplyMissingRecordDefaults(settings);  // a fresh publication
         return 1;
     }
-    settings.byteOrder = mark;
-    record.SetByteOrder(mark);
-
-    int result = 1;
-    std::string defaultName;
-    std::int16_t zoneCount = 0;
-    if (record.ReadInt16As32(settings.trappingEnabled) && record.ReadInt16As32(settings.trapAllPages) &&
-        record.ReadText(defaultName, kDocumentTextCapacity)) {
-        settings.defaultStyleName = StyleNameFromRecord(defaultName);
-        if (!record.ReadInt16(zoneCount)) result = 0;
-    } else {
-        // Cut short before the zones: keep what came through, default style included.
-        if (settings.defaultStyleName.empty()) settings.defaultStyleName = ReservedStyleName();
-        result = 0;
+    // A record whose head cannot be read whole, or that is not one of ours, counts
+    // as missing; the load says so.
+    char mark = 'w';
+    RecordHead head;
+    if (!record.ReadMark(mark) || !ReadHead(record, head)) {
+        ApplyMissingRecordDefaults(settings);
+        return 0;
     }
+    settings.byteOrder = mark;
+    settings.trappingEnabled = head.trappingEnabled;
+    settings.trapAllPages = head.trapAllPages;
+    settings.defaultStyleName = StyleNameFromRecord(head.defaultStyleName);
 
-    for (int i = 0; i < zoneCount; ++i) {
-        std::unique_ptr<TrapZone> zone;
-        bool pageDropped = false;
-        const bool complete = ReadZone(record, zone, pageDropped);
-        if (pageDropped) result = 0;
-        if (zone) {
-            if (zone->id >= zones.nextZoneId)
-                zones.nextZoneId = static_cast<std::int16_t>(zone->id < 32767 ? zone->id : 32767);
-            zones.AppendZone(std::move(zone));
-        }
-        if (!complete) {
-            result = 0;  // the record promised more than it holds
-            break;
-        }
+    // Zones read whole are kept; one cut short is dropped with the rest of the record.
+    int result = 1;
+    for (int i = 0; i < head.zoneCount; ++i) {
+        auto zone = std::make_unique<TrapZone>();
+        std::vector<StoredPage> pages;
+        if (!ReadZone(record, *zone, pages)) return 0;
+        if (!FollowPages(pages, *zone)) result = 0;
+        if (zone->id >= zones.nextZoneId)
+            zones.nextZoneId = static_cast<std::int16_t>(zone->id < 32767 ? zone->id : 32767);
+        zones.AppendZone(std::move(zone));
     }
     return result;
 }

@@ -48,14 +48,17 @@ bool SaveInks(const InkList& list)
     return true;
 }
 
-void LoadSavedInks(PrivateDataAccessor& accessor, InkList& list, std::int16_t& nextNumber)
+bool LoadSavedInks(PrivateDataAccessor& accessor, InkList& list, std::int16_t& nextNumber)
 {
     RecordReader record(accessor, kInkRecordName);
+    char mark = 'w';
+    // No record, or an empty one (what an empty list saves): no inks.
+    if (!record.IsOpen() || !record.ReadByte(mark)) return true;
     std::int16_t count = 0;
-    if (!record.ReadMarkAndCount(count)) return;
+    if (!record.UseMark(mark) || !record.ReadInt16(count)) return false;
     for (int i = 0; i < count; ++i) {
         auto entry = std::make_unique<InkEntry>();
-        if (!ReadEntry(record, *entry)) break;  // cut short: keep the entries read whole
+        if (!ReadEntry(record, *entry)) return false;  // cut short: keep the entries read whole
         if (entry->number >= nextNumber && entry->number < std::numeric_limits<std::int16_t>::max())
             nextNumber = static_cast<std::int16_t>(entry->number + 1);
         if (entry->name.empty()) {
@@ -67,6 +70,7 @@ void LoadSavedInks(PrivateDataAccessor& accessor, InkList& list, std::int16_t& n
         }
         list.Append(std::move(entry));
     }
+    return true;
 }
 
 }  // namespace orvane

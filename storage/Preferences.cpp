@@ -119,8 +119,8 @@ int LoadPreferences()
     styles->Clear();
     while (in.peek() != std::ifstream::traits_type::eof()) {
         auto style = std::make_unique<TrapStyle>();
-        if (!ReadText(in, style->name)) break;
-        if (!ReadStyleFields(in, *style)) break;  // cut short: the partial style is not used
+        // Cut short: the partial style is not used, those before it are kept.
+        if (!ReadText(in, style->name) || !ReadStyleFields(in, *style)) return 0;
         style->inUse = 0;
         // A nameless block or one under the reserved name cannot stand in the list,
         // and names stay unique: of two blocks with one name the first is kept.

@@ -8,7 +8,8 @@ namespace orvane {
 int SavePreferences();
 
 // Replaces the content of Module().currentStyleList with the file's styles. 1, or
-// 0 when the file cannot be opened (the list is then unchanged).
+// 0 when the file cannot be opened (the list is then unchanged) or ends inside a
+// style (the list then holds the styles before it).
 int LoadPreferences();
 
 }  // namespace orvane

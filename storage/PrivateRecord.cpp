@@ -162,12 +162,28 @@ std::string StyleNameFromRecord(const std::string& stored)
     return stored == kReservedNameInRecord ? ReservedStyleName() : stored;
 }
 
+bool RecordReader::UseMark(char mark)
+{
+    if (!ok_ || (mark != 'w' && mark != 'm')) {
+        ok_ = false;
+        return false;
+    }
+    SetByteOrder(mark);
+    return true;
+}
+
+bool RecordReader::ReadMark(char& mark)
+{
+    char read = 'w';
+    if (!open_ || !ReadByte(read) || !UseMark(read)) return false;
+    mark = read;
+    return true;
+}
+
 bool RecordReader::ReadMarkAndCount(std::int16_t& count)
 {
     char mark = 'w';
-    if (!open_ || !ReadByte(mark)) return false;
-    SetByteOrder(mark);
-    return ReadInt16(count);
+    return ReadMark(mark) && ReadInt16(count);
 }
 
 }  // namespace orvane

@@ -45,9 +45,14 @@ public:
     bool ReadInt32(std::int32_t& value);
     // A 16-bit value widened to 32 bits.
     bool ReadInt16As32(std::int32_t& value);
-    // The head of a list record: the byte-order mark, which then holds for the rest
-    // of the record, and the entry count. False when the record is not open or
-    // either cannot be read.
+    // The byte-order mark, which then holds for the rest of the record. False when
+    // it cannot be read or is neither 'w' nor 'm': the record is not one of ours
+    // and nothing more is read from it.
+    bool ReadMark(char& mark);
+    // Takes a byte already read as the mark, with the same check.
+    bool UseMark(char mark);
+    // The head of a list record: the byte-order mark and the entry count. False when
+    // the record is not open or either cannot be read.
     bool ReadMarkAndCount(std::int16_t& count);
 
 private:

@@ -71,21 +71,23 @@ void SaveStyleRecord()
     }
 }
 
-void LoadStyleRecord()
+bool LoadStyleRecord()
 {
     TrapStyleList* styles = Module().currentStyleList.get();
-    if (styles == nullptr) return;
+    if (styles == nullptr) return true;
     PrivateDataRef accessor(kPrivateDataAccessor);
     RecordReader record(*accessor.get(), kStyleRecordName);
+    if (!record.IsOpen()) return true;
     std::int16_t count = 0;
-    if (!record.ReadMarkAndCount(count)) return;
+    if (!record.ReadMarkAndCount(count)) return false;
     for (int i = 0; i < count; ++i) {
         auto style = std::make_unique<TrapStyle>();
-        if (!ReadStyle(record, *style)) break;
+        if (!ReadStyle(record, *style)) return false;
         style->inUse = 0;
         // An earlier definition (from the preferences file) wins over this one.
         styles->AddStyle(std::move(style));
     }
+    return true;
 }
 
 }  // namespace orvane

@@ -147,7 +147,8 @@ TEST_F(DocumentRecordTest, MissingOrEmptyRecordGivesFreshSettings)
         Settings().defaultStyleName = "x";
         TrapZoneList zones;
         zones.AppendZone(Zone(1, "x", 1, {1}));
-        EXPECT_EQ(LoadDocumentRecord(zones), 1);
+        // A record that is there but empty was damaged: the load says so.
+        EXPECT_EQ(LoadDocumentRecord(zones), empty ? 0 : 1);
         EXPECT_TRUE(zones.Empty());
         EXPECT_EQ(Settings().trappingEnabled, 0);
         EXPECT_EQ(Settings().defaultStyleName, ReservedStyleName());
@@ -260,9 +261,8 @@ TEST_F(DocumentRecordTest, TruncatedRecordKeepsWhatWasComplete)
     t.RecordBytes("AAA") = cut;
     TrapZoneList zones;
     EXPECT_EQ(LoadDocumentRecord(zones), 0);
-    ASSERT_EQ(zones.Count(), 2);
+    ASSERT_EQ(zones.Count(), 1);  // the zone cut short is dropped
     EXPECT_EQ(zones.ZoneAt(0)->pages.size(), 2u);
-    EXPECT_TRUE(zones.ZoneAt(1)->pages.empty());
     EXPECT_TRUE(t.Balanced());
 
     // Cut inside the first zone's heading: no zone at all.
