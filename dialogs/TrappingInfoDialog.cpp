@@ -169,16 +169,17 @@ void TrappingInfoDialog::OnModifyZone()
 {
     platform::DialogControls& c = Controls();
     int position = c.Selection(kZones);
-    TrapZone* zone = zones_->ZoneAt(position);
-    if (zone == nullptr) return;
+    const TrapZone* current = zones_->ZoneAt(position);
+    if (current == nullptr) return;
     TrapZoneDialog dialog(Window());
     TrapZone& working = dialog.Zone();
-    working.id = zone->id;
-    working.styleName = zone->styleName;
-    working.enabled = zone->enabled;
-    CopyPages(*zone, working);
+    working.id = current->id;
+    working.styleName = current->styleName;
+    working.enabled = current->enabled;
+    CopyPages(*current, working);
     if (dialog.Run() != platform::kIdOk) return;
-    const std::string previousStyle = zone->styleName;
+    const std::string previousStyle = current->styleName;
+    TrapZoneEdit zone = zones_->EditZoneAt(position);
     zone->id = working.id;
     zone->styleName = working.styleName;
     zone->enabled = working.enabled;
@@ -195,7 +196,7 @@ void TrappingInfoDialog::OnRemoveZone()
     platform::DialogControls& c = Controls();
     int position = c.Selection(kZones);
     if (position == platform::kNoRow) return;
-    TrapZone* zone = zones_->ZoneAt(position);
+    const TrapZone* zone = zones_->ZoneAt(position);
     if (zone == nullptr) return;
     const std::string styleName = zone->styleName;
     zones_->RemoveZoneAt(position);

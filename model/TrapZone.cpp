@@ -25,18 +25,38 @@ bool TrapZone::ZoneContainsPage(std::int16_t pageNumber) const
     return false;
 }
 
-TrapZone* TrapZoneList::ZoneAt(int position) const
+TrapZoneEdit::TrapZoneEdit(TrapZoneList& list, TrapZone* zone) : list_(list), zone_(zone)
+{
+    list_.index_.Drop();
+    ++list_.openEdits_;
+}
+
+TrapZoneEdit::~TrapZoneEdit() { --list_.openEdits_; }
+
+void TrapZoneList::AppendZone(std::unique_ptr<TrapZone> zone)
+{
+    index_.Drop();
+    zones_.push_back(std::move(zone));
+}
+
+const TrapZone* TrapZoneList::ZoneAt(int position) const
 {
     if (zones_.empty() || position < 0 || position >= Count()) return nullptr;
     return zones_[static_cast<std::size_t>(position)].get();
 }
 
+TrapZoneEdit TrapZoneList::EditZoneAt(int position)
+{
+    const bool inside = position >= 0 && position < Count();
+    return TrapZoneEdit(*this, inside ? zones_[static_cast<std::size_t>(position)].get() : nullptr);
+}
+
 bool TrapZoneList::RemoveZoneAt(int position)
 {
     if (position < 0 || position >= Count()) return false;
+    index_.Drop();
     zones_.erase(zones_.begin() + position);
-    lookupPosition_ = -1;
-    lookupPage_ = 0;
+    ClearLookup();
     return true;
 }
 
@@ -57,39 +77,57 @@ bool TrapZoneList::AllZoneStylesDefined(const TrapStyleList* styles, const std::
     return true;
 }
 
-TrapZone* TrapZoneList::FirstZoneForPage(std::int16_t pageNumber)
+void TrapZoneList::ClearLookup()
 {
-    for (int i = 0; i < Count(); ++i) {
-        if (zones_[static_cast<std::size_t>(i)]->ZoneContainsPage(pageNumber)) {
-            lookupPosition_ = i;
-            lookupPage_ = pageNumber;
-            return zones_[static_cast<std::size_t>(i)].get();
-        }
-    }
     lookupPosition_ = -1;
     lookupPage_ = 0;
-    return nullptr;
 }
 
-TrapZone* TrapZoneList::NextZoneForPage()
+const TrapZone* TrapZoneList::LookupAt(int position)
+{
+    if (position < 0) {
+        ClearLookup();
+        return nullptr;
+    }
+    lookupPosition_ = position;
+    return zones_[static_cast<std::size_t>(position)].get();
+}
+
+const TrapZone* TrapZoneList::FirstZoneForPage(std::int16_t pageNumber)
+{
+    lookupPage_ = pageNumber;
+    if (index_.Built()) {
+        const ZonePageIndex::Positions held = index_.ZonesHolding(pageNumber);
+        return LookupAt(held.begin != held.end ? *held.begin : -1);
+    }
+    int found = -1;
+    for (int i = 0; i < Count() && found < 0; ++i) {
+        if (zones_[static_cast<std::size_t>(i)]->ZoneContainsPage(pageNumber)) found = i;
+    }
+    return LookupAt(found);
+}
+
+const TrapZone* TrapZoneList::NextZoneForPage()
 {
     if (lookupPage_ == 0 || lookupPosition_ < 0) return nullptr;
-    for (int i = lookupPosition_ + 1; i < Count(); ++i) {
-        if (zones_[static_cast<std::size_t>(i)]->ZoneContainsPage(lookupPage_)) {
-            lookupPosition_ = i;
-            return zones_[static_cast<std::size_t>(i)].get();
-        }
+    if (index_.Built()) return LookupAt(index_.NextHolding(lookupPage_, lookupPosition_));
+    int found = -1;
+    for (int i = lookupPosition_ + 1; i < Count() && found < 0; ++i) {
+        if (zones_[static_cast<std::size_t>(i)]->ZoneContainsPage(lookupPage_)) found = i;
     }
-    lookupPosition_ = -1;
-    lookupPage_ = 0;
-    return nullptr;
+    return LookupAt(found);
 }
 
 void TrapZoneList::Clear()
 {
+    index_.Drop();
     zones_.clear();
-    lookupPosition_ = -1;
-    lookupPage_ = 0;
+    ClearLookup();
+}
+
+void TrapZoneList::BuildPageIndex()
+{
+    if (openEdits_ == 0) index_.Build(zones_);
 }
 
 }  // namespace orvane

@@ -1,9 +1,12 @@
 // Trap zones: pages of the publication that get one style and may be switched off.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "model/ZonePageIndex.h"
 
 namespace orvane {
 
@@ -19,6 +22,9 @@ public:
     std::int16_t pageNumber = 0;
 };
 
+// A zone's pages are replaced, never renumbered in place.
+using ZonePageList = std::vector<std::unique_ptr<const ZonePage>>;
+
 class TrapZone {
 public:
     TrapZone() = default;
@@ -32,9 +38,66 @@ public:
     std::int32_t id = 0;
     std::string styleName;
     std::int32_t enabled = 1;
-    std::vector<std::unique_ptr<ZonePage>> pages;
+    ZonePageList pages;
 };
 
+class TrapZoneList;
+
+// Write access to one zone of a list, for as long as this object lives. While one
+// is open the list keeps no page index: opening it drops the index, and the list
+// builds none until it is closed, so no index ever outlives a change to the pages.
+class TrapZoneEdit {
+public:
+    TrapZoneEdit(const TrapZoneEdit&) = delete;
+    TrapZoneEdit& operator=(const TrapZoneEdit&) = delete;
+    ~TrapZoneEdit();
+
+    explicit operator bool() const { return zone_ != nullptr; }
+    TrapZone* operator->() const { return zone_; }
+    TrapZone& operator*() const { return *zone_; }
+
+private:
+    friend class TrapZoneList;
+    TrapZoneEdit(TrapZoneList& list, TrapZone* zone);
+
+    TrapZoneList& list_;
+    TrapZone* zone_;
+};
+
+// The zones of a list in order, read-only: each element is a const TrapZone*.
+class TrapZoneRange {
+public:
+    using Storage = std::vector<std::unique_ptr<TrapZone>>;
+    class Iterator {
+    public:
+        explicit Iterator(Storage::const_iterator at) : at_(at) {}
+        const TrapZone* operator*() const { return at_->get(); }
+        Iterator& operator++()
+        {
+            ++at_;
+            return *this;
+        }
+        bool operator!=(const Iterator& other) const { return at_ != other.at_; }
+        bool operator==(const Iterator& other) const { return at_ == other.at_; }
+
+    private:
+        Storage::const_iterator at_;
+    };
+
+    explicit TrapZoneRange(const Storage& zones) : zones_(zones) {}
+    Iterator begin() const { return Iterator(zones_.begin()); }
+    Iterator end() const { return Iterator(zones_.end()); }
+    std::size_t size() const { return zones_.size(); }
+    bool empty() const { return zones_.empty(); }
+    const TrapZone* operator[](std::size_t position) const { return zones_[position].get(); }
+
+private:
+    const Storage& zones_;
+};
+
+// The list owns its zones and hands them out read-only; a zone is changed through
+// EditZoneAt. Every change of the list or of a zone drops the page index, so the
+// page lookups answer from the index only while it describes the zones as they are.
 class TrapZoneList {
 public:
     TrapZoneList() = default;
@@ -42,25 +105,38 @@ public:
     TrapZoneList& operator=(const TrapZoneList&) = delete;
     virtual ~TrapZoneList() = default;
 
-    void AppendZone(std::unique_ptr<TrapZone> zone) { zones_.push_back(std::move(zone)); }
-    TrapZone* ZoneAt(int position) const;
+    void AppendZone(std::unique_ptr<TrapZone> zone);
+    const TrapZone* ZoneAt(int position) const;
+    // The zone at `position` for changing (a false edit when there is none).
+    TrapZoneEdit EditZoneAt(int position);
     bool RemoveZoneAt(int position);
     bool ZoneUsesStyle(const std::string& styleName) const;
     // False when a zone names a style that is neither `reservedName` nor in
     // `styles` (nullptr: no current list).
     bool AllZoneStylesDefined(const TrapStyleList* styles, const std::string& reservedName) const;
-    TrapZone* FirstZoneForPage(std::int16_t pageNumber);
-    TrapZone* NextZoneForPage();
+    const TrapZone* FirstZoneForPage(std::int16_t pageNumber);
+    const TrapZone* NextZoneForPage();
     void Clear();
+
+    // Indexes the zones' pages so that the lookups need not walk the list; they
+    // answer the same either way. Nothing is built while a zone is being edited.
+    void BuildPageIndex();
+    bool HasPageIndex() const { return index_.Built(); }
 
     int Count() const { return static_cast<int>(zones_.size()); }
     bool Empty() const { return zones_.empty(); }
-    const std::vector<std::unique_ptr<TrapZone>>& Zones() const { return zones_; }
+    TrapZoneRange Zones() const { return TrapZoneRange(zones_); }
 
     std::int16_t nextZoneId = 1;
 
 private:
+    friend class TrapZoneEdit;
+    void ClearLookup();
+    const TrapZone* LookupAt(int position);
+
     std::vector<std::unique_ptr<TrapZone>> zones_;
+    ZonePageIndex index_;
+    int openEdits_ = 0;
     int lookupPosition_ = -1;  // none
     std::int16_t lookupPage_ = 0;
 };

@@ -43,7 +43,7 @@ void WritePageZones(PrintedPageSequence& sequence, const PageRectangle& rectangl
     std::string text;
     bool anyZone = false;
     if (state.zoneList) {
-        for (TrapZone* zone = state.zoneList->FirstZoneForPage(page); zone != nullptr;
+        for (const TrapZone* zone = state.zoneList->FirstZoneForPage(page); zone != nullptr;
              zone = state.zoneList->NextZoneForPage()) {
             anyZone = true;
             text.clear();

@@ -1,0 +1,74 @@
+#include "model/ZonePageIndex.h"
+
+#include <algorithm>
+
+#include "model/TrapZone.h"
+
+namespace orvane {
+
+void ZonePageIndex::Build(const std::vector<std::unique_ptr<TrapZone>>& zones)
+{
+    Drop();
+    std::int32_t lowest = INT16_MAX;
+    std::int32_t highest = INT16_MIN;
+    for (const auto& zone : zones) {
+        for (const auto& page : zone->pages) {
+            lowest = std::min<std::int32_t>(lowest, page->pageNumber);
+            highest = std::max<std::int32_t>(highest, page->pageNumber);
+        }
+    }
+    built_ = true;
+    if (lowest > highest) return;  // no zone holds a page
+    lowest_ = lowest;
+    const auto span = static_cast<std::size_t>(highest - lowest + 1);
+
+    // Counted first, then filled in zone order, so that each page's positions ascend.
+    // A zone that lists a page twice is already the page's latest zone the second time.
+    std::vector<std::int32_t> latest(span, -1);
+    starts_.assign(span + 1, 0);
+    for (std::size_t z = 0; z < zones.size(); ++z) {
+        for (const auto& page : zones[z]->pages) {
+            const auto slot = static_cast<std::size_t>(page->pageNumber - lowest_);
+            if (latest[slot] == static_cast<std::int32_t>(z)) continue;
+            latest[slot] = static_cast<std::int32_t>(z);
+            ++starts_[slot + 1];
+        }
+    }
+    for (std::size_t i = 1; i <= span; ++i) starts_[i] += starts_[i - 1];
+    positions_.resize(starts_[span]);
+    std::vector<std::uint32_t> next(starts_.begin(), starts_.end() - 1);
+    std::fill(latest.begin(), latest.end(), -1);
+    for (std::size_t z = 0; z < zones.size(); ++z) {
+        for (const auto& page : zones[z]->pages) {
+            const auto slot = static_cast<std::size_t>(page->pageNumber - lowest_);
+            if (latest[slot] == static_cast<std::int32_t>(z)) continue;
+            latest[slot] = static_cast<std::int32_t>(z);
+            positions_[next[slot]++] = static_cast<std::int32_t>(z);
+        }
+    }
+}
+
+void ZonePageIndex::Drop()
+{
+    built_ = false;
+    lowest_ = 0;
+    starts_.clear();
+    positions_.clear();
+}
+
+ZonePageIndex::Positions ZonePageIndex::ZonesHolding(std::int16_t page) const
+{
+    const std::int32_t slot = page - lowest_;
+    if (slot < 0 || static_cast<std::size_t>(slot) + 1 >= starts_.size()) return {nullptr, nullptr};
+    const std::int32_t* base = positions_.data();
+    return {base + starts_[static_cast<std::size_t>(slot)], base + starts_[static_cast<std::size_t>(slot) + 1]};
+}
+
+std::int32_t ZonePageIndex::NextHolding(std::int16_t page, std::int32_t position) const
+{
+    const Positions held = ZonesHolding(page);
+    const std::int32_t* after = std::upper_bound(held.begin, held.end, position);
+    return after != held.end ? *after : -1;
+}
+
+}  // namespace orvane

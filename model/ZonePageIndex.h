@@ -1,0 +1,38 @@
+// For every page number, the positions of the zones of a list that hold it: what
+// the page lookups of a zone list answer from instead of walking every zone.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace orvane {
+
+class TrapZone;
+
+class ZonePageIndex {
+public:
+    // Positions [begin, end) of the zones holding one page, ascending.
+    struct Positions {
+        const std::int32_t* begin;
+        const std::int32_t* end;
+    };
+
+    // Indexes the zones as they are now; each zone counts once per page however
+    // often it lists that page.
+    void Build(const std::vector<std::unique_ptr<TrapZone>>& zones);
+    void Drop();
+    bool Built() const { return built_; }
+
+    // Empty for a page no zone holds (and for every page while not built).
+    Positions ZonesHolding(std::int16_t page) const;
+    // The first of ZonesHolding(page) after `position`, or -1.
+    std::int32_t NextHolding(std::int16_t page, std::int32_t position) const;
+
+private:
+    bool built_ = false;
+    std::int32_t lowest_ = 0;            // the smallest page number any zone holds
+    std::vector<std::uint32_t> starts_;  // per page number from lowest_, where its positions begin; one more at the end
+    std::vector<std::int32_t> positions_;
+};
+
+}  // namespace orvane
