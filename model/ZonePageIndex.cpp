@@ -23,28 +23,16 @@ void ZonePageIndex::Build(const std::vector<std::unique_ptr<TrapZone>>& zones)
     const auto span = static_cast<std::size_t>(highest - lowest + 1);
 
     // Counted first, then filled in zone order, so that each page's positions ascend.
-    // A zone that lists a page twice is already the page's latest zone the second time.
-    std::vector<std::int32_t> latest(span, -1);
     starts_.assign(span + 1, 0);
-    for (std::size_t z = 0; z < zones.size(); ++z) {
-        for (const auto& page : zones[z]->pages) {
-            const auto slot = static_cast<std::size_t>(page->pageNumber - lowest_);
-            if (latest[slot] == static_cast<std::int32_t>(z)) continue;
-            latest[slot] = static_cast<std::int32_t>(z);
-            ++starts_[slot + 1];
-        }
+    for (const auto& zone : zones) {
+        for (const auto& page : zone->pages) ++starts_[static_cast<std::size_t>(page->pageNumber - lowest_) + 1];
     }
     for (std::size_t i = 1; i <= span; ++i) starts_[i] += starts_[i - 1];
     positions_.resize(starts_[span]);
     std::vector<std::uint32_t> next(starts_.begin(), starts_.end() - 1);
-    std::fill(latest.begin(), latest.end(), -1);
     for (std::size_t z = 0; z < zones.size(); ++z) {
-        for (const auto& page : zones[z]->pages) {
-            const auto slot = static_cast<std::size_t>(page->pageNumber - lowest_);
-            if (latest[slot] == static_cast<std::int32_t>(z)) continue;
-            latest[slot] = static_cast<std::int32_t>(z);
-            positions_[next[slot]++] = static_cast<std::int32_t>(z);
-        }
+        for (const auto& page : zones[z]->pages)
+            positions_[next[static_cast<std::size_t>(page->pageNumber - lowest_)]++] = static_cast<std::int32_t>(z);
     }
 }
 

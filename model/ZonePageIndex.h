@@ -11,21 +11,21 @@ class TrapZone;
 
 class ZonePageIndex {
 public:
-    // Positions [begin, end) of the zones holding one page, ascending.
+    // Positions [begin, end) of the zones holding one page, in list order; a zone
+    // that lists the page twice stands there twice.
     struct Positions {
         const std::int32_t* begin;
         const std::int32_t* end;
     };
 
-    // Indexes the zones as they are now; each zone counts once per page however
-    // often it lists that page.
+    // Indexes the zones as they are now.
     void Build(const std::vector<std::unique_ptr<TrapZone>>& zones);
     void Drop();
     bool Built() const { return built_; }
 
     // Empty for a page no zone holds (and for every page while not built).
     Positions ZonesHolding(std::int16_t page) const;
-    // The first of ZonesHolding(page) after `position`, or -1.
+    // The first position of ZonesHolding(page) greater than `position`, or -1.
     std::int32_t NextHolding(std::int16_t page, std::int32_t position) const;
 
 private:

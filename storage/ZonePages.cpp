@@ -15,7 +15,7 @@ void ExpandPageRange(const std::string& text, std::int16_t first, std::int16_t c
     std::vector<std::int16_t> numbers;
     if (!ListPageRangePages(text, first, count, numbers)) Raise(kStatusFailure);
     // Built aside so that a failing key request leaves the zone as it was.
-    std::vector<std::unique_ptr<ZonePage>> pages;
+    ZonePageList pages;
     pages.reserve(numbers.size());
     for (std::int16_t number : numbers) pages.push_back(std::make_unique<ZonePage>(requests::PageKey(number), number));
     zone.pages = std::move(pages);
