@@ -1,5 +1,6 @@
 // One loaded plug-in in the Host stand-in, shared by every input of a fuzz run,
-// with checks that each reader gave back everything it took.
+// with checks that each reader gave back everything it took and made only
+// well-formed requests.
 #pragma once
 #include <cstdint>
 #include <cstdio>
@@ -50,6 +51,10 @@ inline void ExpectBalanced(const hostsim::SimHost& host)
     if (host.RecordOpen() || host.OutstandingInterfaces() != 0 || host.OutstandingRecordData() != 0 ||
         host.OutstandingAllocations() != 0) {
         std::fprintf(stderr, "reader left something taken from the Host\n");
+        std::abort();
+    }
+    for (const std::string& violation : host.violations) {
+        std::fprintf(stderr, "malformed %s\n", violation.c_str());
         std::abort();
     }
 }

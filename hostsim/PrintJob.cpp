@@ -50,9 +50,14 @@ class JobWriter {
 public:
     JobWriter(SimHost& host, PrintJobResult& result) : host_(host), result_(result) {}
 
-    // Sends a notification and puts what the plug-in wrote at this point of the job.
+    // Sends a notification the plug-in registered for and puts what it wrote at this
+    // point of the job.
     std::int32_t Notify(std::uint32_t identifier, void* details = nullptr)
     {
+        const std::vector<std::int32_t>& registered = host_.registered;
+        if (std::find(registered.begin(), registered.end(), static_cast<std::int32_t>(identifier)) == registered.end()) {
+            return 0;
+        }
         std::size_t before = host_.job.size();
         NotificationOutcome outcome;
         outcome.identifier = identifier;

@@ -26,7 +26,8 @@ struct PrintJobResult {
 
 // 102 (a result of 1 cancels the job), 105 in the document setup, 107 in the page
 // device setup, 110 at the start of every sheet before its content, 118 in the
-// trailer, then 2 with code 531 and class 0x200.
+// trailer, then 2 with code 531 and class 0x200; each only when the plug-in
+// registered for it.
 PrintJobResult RunPrintJob(SimHost& host);
 
 }  // namespace hostsim

@@ -244,6 +244,8 @@ int RunHostSimulation(const RunnerOptions& options, PluginEntry entry, const Run
     bool ok = true;
     for (const Event& event : events) ok = session.Run(event) && ok;
 
+    for (const std::string& violation : host.violations) console << "malformed " << violation << "\n";
+    ok = ok && host.violations.empty();
     int outstanding = host.OutstandingInterfaces();
     console << "interfaces outstanding: " << outstanding << "\n";
     if (host.PrintJobInterfaceHeld()) console << "print-job interface still held\n";

@@ -39,7 +39,8 @@ constexpr const char* kDefaultJourneyEvents = "load,register,journey,unload";
 bool ParseRunnerArguments(int argc, char** argv, RunnerOptions& options, std::string& error);
 std::string RunnerUsage();
 
-// 0 when every event answered 0 and every interface went back; 1 otherwise;
+// 0 when every event answered 0, every request was well formed and every interface
+// went back; 1 otherwise;
 // 2 when the publication or the events cannot be read.
 int RunHostSimulation(const RunnerOptions& options, PluginEntry entry, const RunnerHooks& hooks,
                       std::ostream& console);

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "hostsim/ReplyWriter.h"
+#include "hostsim/RequestCheck.h"
 #include "platform/Platform.h"
 
 using namespace orvane;
@@ -23,6 +24,11 @@ std::int16_t DensityOf(const SimColor& color)
 }
 
 std::string Quote(const std::string& text) { return "\"" + text + "\""; }
+
+// Reply fields the plug-in does not read carry values of their own, different from
+// each other and from any value a read field takes, so that reading a wrong field shows.
+std::int16_t Unread(int n) { return static_cast<std::int16_t>(0x5A00 + n); }
+std::int32_t Unread32(int n) { return 0x5A5A0000 + n; }
 
 }  // namespace
 
@@ -362,8 +368,17 @@ std::int16_t SimHost::HandleRequest(HostRequestRecord* record)
     requests.push_back(id);
     std::string line = "request " + std::to_string(id);
     std::int16_t status = 0;
+    auto block = allocations_.find(reinterpret_cast<void*>(record->inputAddress));
+    std::vector<std::string> faults = CheckRequest(*record, block == allocations_.end() ? 0 : block->second.size());
     auto rule = failRequests.find(id);
-    if (rule != failRequests.end() && ShouldFail(rule->second)) {
+    if (!faults.empty()) {
+        status = kMalformedRequest;
+        line += " malformed";
+        for (const std::string& fault : faults) {
+            violations.push_back(fault);
+            log.push_back("malformed " + fault);
+        }
+    } else if (rule != failRequests.end() && ShouldFail(rule->second)) {
         status = rule->second.status;
         line += " failed";
         // A failing Host may still have placed a reply handle in the record.
@@ -385,7 +400,8 @@ std::int16_t SimHost::Answer(HostRequestRecord* record, std::string& line)
 
     switch (record->requestId) {
     case 3510:
-        reply.Text(pub.hostIdentity).Text("").Text("").Text("").Int16(0);
+        reply.Text(pub.hostIdentity).Text("Quillset").Text("Halcyte").Text("Plug-ins");
+        reply.Int16(1).Text("Orvane Trapping").Text("OrvaneTrp.dll");
         break;
     case 3511:
         reply.Int16(pub.state);
@@ -394,27 +410,31 @@ std::int16_t SimHost::Answer(HostRequestRecord* record, std::string& line)
         reply.Text(pub.name);
         break;
     case 3503:
-        reply.Int16(pub.firstPage).Int16(static_cast<std::int16_t>(pageCount)).Int16(0).Int16(0).Text("");
+        reply.Int16(pub.firstPage).Int16(static_cast<std::int16_t>(pageCount)).Int16(Unread(1)).Int16(Unread(2));
+        reply.Text("Pages");
         break;
     case 3507:
         reply.Int32(pub.pageWidth).Int32(pub.pageHeight);
         break;
     case 3522:
-        reply.Text("Letter").Text("").Int32(pub.paperHeight).Int32(pub.paperWidth).Int32(0).Int32(0);
-        reply.Int16(0).Int16(0).Int16(0).Int32(0).Int16(0).Int16(0).Int16(0);
+        reply.Text("Letter").Text("Tray 1").Int32(pub.paperHeight).Int32(pub.paperWidth).Int32(Unread32(1));
+        reply.Int32(Unread32(2)).Int16(Unread(3)).Int16(Unread(4)).Int16(Unread(5)).Int32(Unread32(6));
+        reply.Int16(Unread(7)).Int16(Unread(8)).Int16(Unread(9));
         break;
     case 3518:
-        reply.Int16(pub.copies).Int16(0).Int16(pub.reverse).Int16(0).Text(pub.pageRange);
-        reply.Int16(0).Int16(pub.parity).Int16(0).Int16(0).Int16(0).Int16(0).Int16(pub.spreads).Int16(0);
+        reply.Int16(pub.copies).Int16(Unread(1)).Int16(pub.reverse).Int16(Unread(2)).Text(pub.pageRange);
+        reply.Int16(Unread(3)).Int16(pub.parity).Int16(Unread(4)).Int16(Unread(5)).Int16(Unread(6)).Int16(Unread(7));
+        reply.Int16(pub.spreads).Int16(Unread(8));
         break;
     case 3521:
-        for (int i = 0; i < 10; ++i) reply.Int16(i == 7 ? pub.printOutputKind : 0);
+        for (int i = 0; i < 10; ++i) reply.Int16(i == 7 ? pub.printOutputKind : Unread(i + 1));
         break;
     case 3523:
         reply.Int16(pub.trapOutput);
         break;
     case 3916:
-        reply.Int16(pub.printSetting).Int32(0).Int32(0).Int16(0).Int16(0).Int16(0).Int16(0);
+        reply.Int16(pub.printSetting).Int32(Unread32(1)).Int32(Unread32(2));
+        reply.Int16(Unread(3)).Int16(Unread(4)).Int16(Unread(5)).Int16(Unread(6));
         break;
     case 1765: {
         std::int16_t value = in.Int16();
@@ -440,11 +460,12 @@ std::int16_t SimHost::Answer(HostRequestRecord* record, std::string& line)
         line += " " + std::to_string(selector) + " " + Quote(name);
         SimColor* color = in.Ok() ? pub.FindColor(name) : nullptr;
         if (color == nullptr) return kRefused;
-        reply.Int16(color->c).Int16(color->m).Int16(color->y).Int16(color->k).Int16(color->kind).Int16(0).Int16(0);
-        reply.Text(color->name).Int16(0);
+        reply.Int16(color->c).Int16(color->m).Int16(color->y).Int16(color->k).Int16(color->kind);
+        reply.Int16(Unread(1)).Int16(Unread(2)).Text(color->name).Int16(Unread(3));
         if (selector == 4) {
             reply.Int16(static_cast<std::int16_t>(color->inks.size()));
-            for (const std::string& ink : color->inks) reply.Text(ink).Int16(0);
+            int n = 4;
+            for (const std::string& ink : color->inks) reply.Text(ink).Int16(Unread(n++));
         } else {
             reply.Int16(0);
         }
@@ -455,7 +476,7 @@ std::int16_t SimHost::Answer(HostRequestRecord* record, std::string& line)
         line += " " + Quote(name);
         SimColor* color = in.Ok() ? pub.FindColor(name) : nullptr;
         if (color == nullptr || color->refuseDensity) return kRefused;
-        reply.Int16(0).Int16(color->density);
+        reply.Int16(Unread(1)).Int16(color->density);
         break;
     }
     case 2804: {
@@ -463,7 +484,7 @@ std::int16_t SimHost::Answer(HostRequestRecord* record, std::string& line)
         line += " " + Quote(name);
         auto it = pub.inkDensities.find(name);
         if (!in.Ok() || it == pub.inkDensities.end()) return kRefused;
-        reply.Text(name).Text("").Int16(0).Int16(it->second);
+        reply.Text(name).Text("Process").Int16(Unread(1)).Int16(it->second);
         break;
     }
     case 913: {
@@ -528,7 +549,7 @@ std::int16_t SimHost::Answer(HostRequestRecord* record, std::string& line)
             if (static_cast<std::int16_t>(page.key) != static_cast<std::int16_t>(key)) continue;
             auto it = page.labels.find(std::make_pair(creator, type));
             if (it == page.labels.end()) return kRefused;
-            reply.Int16(0).Text(it->second);
+            reply.Int16(Unread(1)).Text(it->second);
             return ReplyBytes(record, reply.Bytes());
         }
         return kRefused;

@@ -18,6 +18,9 @@ namespace hostsim {
 
 using PluginEntry = std::int16_t (*)(orvane::ParameterBlock*);
 
+// The status of a request refused as malformed.
+constexpr std::int16_t kMalformedRequest = 7900;
+
 struct FailRule {
     std::int16_t status = 1;
     int skip = 0;    // let this many calls succeed first
@@ -59,6 +62,8 @@ public:
 
     // What happened.
     std::vector<std::string> log;                   // requests and interface transactions
+    // Requests refused as malformed, one line per fault naming the request and the field.
+    std::vector<std::string> violations;
     std::vector<std::uint16_t> requests;            // identifiers in order
     std::vector<std::int16_t> reportedErrors;       // ReportError statuses
     std::vector<std::int32_t> registered;           // RegisterNotification numbers

@@ -27,16 +27,6 @@ Status StatusOf(void (*call)())
     return kStatusOk;
 }
 
-TEST(HostBridge, BuildsAndRegisters)
-{
-    hostsim::SimHost host(&OrvanePluginMain);
-    EXPECT_EQ(host.Load(), 0);
-    EXPECT_EQ(host.Register(), 0);
-    EXPECT_EQ(host.registered, (std::vector<std::int32_t>{2, 105, 110, 107, 118, 102}));
-    EXPECT_EQ(host.OutstandingInterfaces(), 0);
-    EXPECT_EQ(host.Unload(), 0);
-}
-
 TEST(RequestEncoding, TextsArePaddedToEvenOffsetsAndTheSkippedByteIsLeftAlone)
 {
     char buffer[32];
@@ -156,6 +146,7 @@ protected:
     {
         host.publication.hostIdentity = "Halcyte Quillset 6.52";
         host.Unload();
+        test::ExpectWellFormedRequests(host);
     }
     const std::vector<platform::MessageBoxCall>& Boxes() { return platform::Portable().messageBoxes; }
     hostsim::SimHost host{&OrvanePluginMain};

@@ -12,6 +12,7 @@
 #include "hostsim/TextLine.h"
 #include "platform/portable/PortablePlatform.h"
 #include "plugin/EntryPoint.h"
+#include "tests/TestHost.h"
 
 namespace hostsim {
 namespace {
@@ -243,7 +244,11 @@ protected:
         ASSERT_EQ(host.Load(), 0);
         ASSERT_EQ(host.Register(), 0);
     }
-    void TearDown() override { host.Unload(); }
+    void TearDown() override
+    {
+        host.Unload();
+        orvane::test::ExpectWellFormedRequests(host);
+    }
     std::vector<std::uint32_t> Identifiers(const PrintJobResult& result)
     {
         std::vector<std::uint32_t> ids;

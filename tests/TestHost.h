@@ -1,6 +1,8 @@
 // A loaded plug-in in the Host stand-in, with the request layer pointed at it so
 // that tests can call core operations directly.
 #pragma once
+#include <gtest/gtest.h>
+
 #include "host/HostContext.h"
 #include "hostsim/SimHost.h"
 #include "platform/portable/PortablePlatform.h"
@@ -9,12 +11,18 @@
 
 namespace orvane::test {
 
+// Fails the running test with every request the stand-in refused as malformed.
+inline void ExpectWellFormedRequests(const hostsim::SimHost& host)
+{
+    for (const std::string& violation : host.violations) ADD_FAILURE() << "malformed " << violation;
+}
+
 class TestHost {
 public:
     TestHost()
     {
         platform::ResetPortable();
-        host.Load();
+        EXPECT_EQ(host.Load(), 0) << "the plug-in did not load";
         Attach();
         host.ClearLog();
     }
@@ -22,6 +30,7 @@ public:
     {
         Module().FreePrintTimeObjects();
         host.Unload();
+        ExpectWellFormedRequests(host);
     }
     // Points the request layer at this host again (main does so on every call).
     void Attach()
