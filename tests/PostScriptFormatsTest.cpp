@@ -106,18 +106,6 @@ TEST(NumberFormats, IndependentOfTheGlobalLocale)
     EXPECT_EQ(whole, "1234567");
 }
 
-TEST(NumberFormats, NamesOfEnumerations)
-{
-    EXPECT_STREQ(PlacementName(0), "Center");
-    EXPECT_STREQ(PlacementName(1), "Choke");
-    EXPECT_STREQ(PlacementName(2), "Normal");
-    EXPECT_STREQ(PlacementName(3), "Spread");
-    EXPECT_STREQ(InkTypeName(1), "Transparent");
-    EXPECT_STREQ(InkTypeName(3), "OpaqueIgnore");
-    EXPECT_STREQ(FlagText(2), "true");
-    EXPECT_STREQ(FlagText(0), "false");
-}
-
 TEST(TemplateFilling, StopsAtTheZeroByteAndChecksArguments)
 {
     PostScriptTemplate raw = LoadTemplate(kTemplateDeviceParameters);

@@ -29,6 +29,7 @@ protected:
         Settings().trappingEnabled = 1;
         Settings().defaultStyleName = "Default";
         Module().currentStyleList = std::make_unique<TrapStyleList>();
+        ASSERT_NE(Module().inkList, nullptr) << "the plug-in did not load";
         Module().inkList->Append(Ink("Process Cyan", "Cyan", "0.6100"));
         Module().inkList->Append(Ink("Gold", "", "0.2500", kInkOpaque));
     }
@@ -111,6 +112,42 @@ TEST_F(TrapSetupTest, OnlyStylesInUseOrNamedAsDefaultAreDefined)
     EXPECT_NE(style.find("/BlackWidth\t\t\t\t1.0000\n"), std::string::npos);
     EXPECT_NE(style.find("/TrapSetName\t\t\t(Sp ace\\\\\\(x)\n"), std::string::npos);
     EXPECT_NE(style.find("/TrapWidth\t\t\t\t0\n"), std::string::npos);
+}
+
+TEST_F(TrapSetupTest, CodesAreWrittenAsTheirNamesAndUnknownCodesAsTheFirstName)
+{
+    struct Code {
+        std::int32_t code;
+        const char* placement;
+        const char* inkType;
+    };
+    const Code codes[] = {{0, "Center", "Normal"}, {1, "Choke", "Transparent"}, {2, "Normal", "Opaque"},
+                          {3, "Spread", "OpaqueIgnore"}, {4, "Center", "Normal"}, {-1, "Center", "Normal"}};
+    for (const Code& c : codes) {
+        TrapStyle& style = AddStyle("S" + std::to_string(c.code), 1);
+        style.imageTrapPlacement = c.code;
+        style.imageInternalTrapping = c.code;
+        style.imageToObjectTrapping = c.code == 0 ? 1 : 0;
+        Module().inkList->Append(Ink("I" + std::to_string(c.code), "", "0.1000", static_cast<std::int16_t>(c.code)));
+    }
+    WriteTrapDefinitions();
+    const std::string out = Written();
+    for (const Code& c : codes) {
+        SCOPED_TRACE(c.code);
+        const std::string name = std::to_string(c.code);
+        const std::size_t style = out.find("(S" + name + ") cvn [");
+        ASSERT_NE(style, std::string::npos);
+        const std::string definition = out.substr(style, out.find("] cvdict", style) - style);
+        EXPECT_NE(definition.find(std::string("\t\t/ImageTrapPlacement\t\t/") + c.placement + "\n"), std::string::npos)
+            << definition;
+        const char* internal = c.code != 0 ? "true" : "false";
+        const char* toObject = c.code == 0 ? "true" : "false";
+        EXPECT_NE(definition.find(std::string("\t\t/ImageInternalTrapping\t") + internal + "\n"), std::string::npos);
+        EXPECT_NE(definition.find(std::string("\t\t/ImageToObjectTrapping\t") + toObject + "\n"), std::string::npos);
+        EXPECT_NE(out.find("(I" + name + ")cvn [\n\t\t\t/NeutralDensity\t0.1000\n\t\t\t/ColorantType\t/" + c.inkType +
+                           " \n"),
+                  std::string::npos);
+    }
 }
 
 TEST_F(TrapSetupTest, BrokenStoredNumbersNeverLeaveAnEmptyValue)
