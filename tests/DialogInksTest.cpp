@@ -166,6 +166,58 @@ TEST_F(InksDialogTest, MovesKeepLinesAndListInStepAndOkSavesThem)
     EXPECT_EQ(shown[1].substr(0, 12), "Process Cyan");
 }
 
+TEST_F(InksDialogTest, MoveButtonsAtTheFirstAndLastLines)
+{
+    // The four process inks: lines 0 to 3.
+    struct Case {
+        const char* what;
+        int line;
+        int click;  // 0: only select
+        int selected;
+        bool up;
+        bool down;
+    };
+    const std::vector<Case> cases = {
+        {"select the first line", 0, 0, 0, false, true},
+        {"select the second line", 1, 0, 1, true, true},
+        {"select the line before the last", 2, 0, 2, true, true},
+        {"select the last line", 3, 0, 3, true, false},
+        {"move up from the second line", 1, InksDialog::kMoveUp, 0, false, true},
+        {"move up from the third line", 2, InksDialog::kMoveUp, 1, true, true},
+        {"move up from the last line", 3, InksDialog::kMoveUp, 2, true, true},
+        {"move down from the first line", 0, InksDialog::kMoveDown, 1, true, true},
+        {"move down from the second line", 1, InksDialog::kMoveDown, 2, true, true},
+        {"move down from the line before the last", 2, InksDialog::kMoveDown, 3, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        InksDialog dialog(nullptr);
+        std::vector<std::string> before, after;
+        host.Then([&](PortableDialog& d) {
+            ASSERT_EQ(d.RowCount(InksDialog::kInks), 4);
+            before = d.Rows(InksDialog::kInks);
+            ASSERT_TRUE(d.Pick(InksDialog::kInks, c.line));
+            if (c.click != 0) {
+                ASSERT_TRUE(d.Click(c.click));
+            }
+            EXPECT_EQ(d.Selection(InksDialog::kInks), c.selected);
+            EXPECT_EQ(d.IsEnabled(InksDialog::kMoveUp), c.up);
+            EXPECT_EQ(d.IsEnabled(InksDialog::kMoveDown), c.down);
+            after = d.Rows(InksDialog::kInks);
+            d.Click(platform::kIdCancel);
+        });
+        dialog.Run();
+        // The moved line went where the selection is, and the list followed.
+        if (c.click != 0) {
+            ASSERT_EQ(after.size(), 4u);
+            EXPECT_EQ(after[static_cast<std::size_t>(c.selected)], before[static_cast<std::size_t>(c.line)]);
+            EXPECT_EQ(after[static_cast<std::size_t>(c.line)], before[static_cast<std::size_t>(c.selected)]);
+            const std::string& moved = after[static_cast<std::size_t>(c.selected)];
+            EXPECT_EQ(moved.substr(0, moved.find('\t')), Names(dialog.Inks())[static_cast<std::size_t>(c.selected)]);
+        }
+    }
+}
+
 TEST_F(InksDialogTest, FailedBuildClosesWithItsMessage)
 {
     host.host.failRequests[2203] = {7212, 0, -1};

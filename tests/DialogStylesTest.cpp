@@ -97,6 +97,63 @@ TEST_F(StyleEditorTest, ChecksStopAtTheFirstFailureInOrder)
     }
 }
 
+TEST_F(StyleEditorTest, EveryRangeCheckAtItsLimitAndOneStepPast)
+{
+    struct Case {
+        int field;
+        const char* typed;
+        const char* refusal;  // empty when accepted
+    };
+    const char* const positive = "Please enter a positive number.";
+    const char* const percentage = "Please enter a valid percentage.";
+    const std::vector<Case> cases = {
+        {E::kTrapWidth, "0", ""},
+        {E::kTrapWidth, "-0.01", positive},
+        {E::kBlackWidth, "0", ""},
+        {E::kBlackWidth, "-0.01", positive},
+        {E::kStepLimit, "0", ""},
+        {E::kStepLimit, "-0.01", positive},
+        {E::kStepLimit, "100", ""},
+        {E::kStepLimit, "100.01", percentage},
+        {E::kBlackColorLimit, "0", ""},
+        {E::kBlackColorLimit, "-0.01", percentage},
+        {E::kBlackColorLimit, "100", ""},
+        {E::kBlackColorLimit, "100.01", percentage},
+        {E::kBlackDensityLimit, "0", ""},
+        {E::kBlackDensityLimit, "-0.01", positive},
+        {E::kBlackDensityLimit, "12", ""},
+        {E::kBlackDensityLimit, "12.0000001", ""},  // 12 in single precision
+        {E::kBlackDensityLimit, "12.000001", "The maximum Black Density Limit is 12."},
+        {E::kBlackDensityLimit, "12.01", "The maximum Black Density Limit is 12."},
+        {E::kSlidingTrapLimit, "0", ""},
+        {E::kSlidingTrapLimit, "-0.01", percentage},
+        {E::kSlidingTrapLimit, "100", ""},
+        {E::kSlidingTrapLimit, "100.01", percentage},
+        {E::kResolution, "0", ""},
+        {E::kResolution, "2147483647", ""},
+        {E::kResolution, "2147483648", "Please enter a positive whole number less than 2,000,000,000."},
+        {E::kColorScaling, "0", ""},
+        {E::kColorScaling, "-0.01", percentage},
+        {E::kColorScaling, "100", ""},
+        {E::kColorScaling, "100.01", percentage},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.field) + " " + c.typed);
+        platform::Portable().messageBoxes.clear();
+        auto fields = ValidFields();
+        fields[c.field] = c.typed;
+        const bool accepted = std::string(c.refusal).empty();
+        EXPECT_EQ(RunEditor(fields), accepted ? platform::kIdOk : platform::kIdCancel);
+        if (accepted) {
+            EXPECT_TRUE(Messages().empty());
+        } else {
+            ASSERT_EQ(Messages().size(), 1u);
+            EXPECT_EQ(Messages()[0], c.refusal);
+            EXPECT_EQ(focus, c.field);
+        }
+    }
+}
+
 TEST_F(StyleEditorTest, NameRules)
 {
     names.AddStyle(std::make_unique<TrapStyle>(*TrapStyle::WithDefaults()));
@@ -189,6 +246,34 @@ TEST_F(StylesDialogTest, CreateStartsFromTheSelectedStyle)
     ASSERT_EQ(current.Count(), 4);
     EXPECT_EQ(current.StyleAt(3)->name, "D");
     EXPECT_EQ(current.StyleAt(3)->trapWidth, "0.4");
+}
+
+TEST_F(StylesDialogTest, ModifyAndRemoveAreEnabledOnStyleRowsOnly)
+{
+    // Row 0 is the reserved name; rows 1 to 3 the styles A, B, C.
+    const std::vector<std::pair<int, bool>> cases = {{0, false}, {1, true}, {2, true}, {3, true}, {0, false}};
+    TrapStylesDialog dialog(nullptr);
+    host.Then([&](PortableDialog& d) {
+        EXPECT_FALSE(d.IsEnabled(TrapStylesDialog::kModify));
+        EXPECT_FALSE(d.IsEnabled(TrapStylesDialog::kRemove));
+        for (const auto& [row, enabled] : cases) {
+            SCOPED_TRACE(row);
+            ASSERT_TRUE(d.Pick(kStylesList, row));
+            EXPECT_EQ(d.Selection(kStylesList), row);
+            EXPECT_EQ(d.IsEnabled(TrapStylesDialog::kModify), enabled);
+            EXPECT_EQ(d.IsEnabled(TrapStylesDialog::kRemove), enabled);
+        }
+        // Removing the last style selects the row before it; the buttons stay on
+        // while a style row is selected and go off with the last style.
+        for (int row : {3, 2, 1}) {
+            d.Pick(kStylesList, row);
+            d.Click(TrapStylesDialog::kRemove);
+            EXPECT_EQ(d.Selection(kStylesList), row - 1);
+            EXPECT_EQ(d.IsEnabled(TrapStylesDialog::kRemove), row > 1);
+        }
+        d.Click(platform::kIdCancel);
+    });
+    dialog.Run();
 }
 
 TEST_F(StylesDialogTest, ModifyKeepsTheNameAndRowText)

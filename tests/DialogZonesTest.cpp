@@ -9,7 +9,11 @@
 #include "dialogs/TrapZoneDialog.h"
 #include "dialogs/TrappingInfoDialog.h"
 #include "state/ModuleState.h"
+#include "storage/DocumentRecord.h"
+#include "storage/Preferences.h"
 #include "tests/DialogTestSupport.h"
+#include "tests/RecordBytes.h"
+#include "tests/StoredSettings.h"
 
 namespace orvane {
 namespace {
@@ -94,6 +98,102 @@ TEST_F(InfoDialogTest, ZonesAreSavedAndShownFormattedOnReopening)
     EXPECT_EQ(rows, std::vector<std::string>{"1-3,5,7-8\tWide\tEnabled"});
     EXPECT_EQ(defaultStyle, "Wide");
     EXPECT_TRUE(enabled);
+}
+
+TEST_F(InfoDialogTest, AModifiedZoneThatChangesStyleUpdatesBothStylesInUseFlags)
+{
+    const std::string R = ReservedStyleName();
+    struct Case {
+        const char* what;
+        std::vector<std::string> zoneStyles;  // zone 0 is modified
+        std::string newStyle;
+        std::vector<std::string> inUse;  // of A and B, after the change
+    };
+    const std::vector<Case> cases = {
+        {"A to B", {"A"}, "B", {"B"}},
+        {"A to B while another zone keeps A", {"A", "A"}, "B", {"A", "B"}},
+        {"A to B while another zone has B", {"A", "B"}, "B", {"B"}},
+        {"A to the reserved name", {"A"}, R, {}},
+        {"the reserved name to B", {R}, "B", {"B"}},
+        {"A to A", {"A"}, "A", {"A"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        host.host.publication.records.clear();
+        platform::Portable().messageBoxes.clear();
+        // A and B in the preferences file; the zones in the publication.
+        Module().currentStyleList = std::make_unique<TrapStyleList>();
+        for (const char* name : {"A", "B"}) {
+            auto style = TrapStyle::WithDefaults();
+            style->name = name;
+            Module().currentStyleList->AddStyle(std::move(style));
+        }
+        ASSERT_EQ(SavePreferences(), 1);
+        std::vector<test::StoredZone> zones;
+        for (std::size_t i = 0; i < c.zoneStyles.size(); ++i) zones.push_back({c.zoneStyles[i], 1, {static_cast<int>(i) + 1}});
+        test::StoreSettings(host.host, 1, 0, R, zones, {});
+
+        std::vector<std::string> refused;
+        host.Then([&](PortableDialog& d) {
+            ASSERT_TRUE(d.Pick(I::kZones, 0));
+            ASSERT_TRUE(d.Click(I::kModifyZone));
+            d.Click(I::kStyles);
+        });
+        host.Then([&](PortableDialog& zone) {
+            ASSERT_TRUE(zone.PickText(Z::kStyle, c.newStyle));
+            zone.Click(platform::kIdOk);
+        });
+        // The styles dialog refuses to remove a style in use.
+        host.Then([&](PortableDialog& s) {
+            for (const char* name : {"A", "B"}) {
+                const std::size_t before = platform::Portable().messageBoxes.size();
+                ASSERT_TRUE(s.PickText(TrapStylesDialog::kStyles, name));
+                s.Click(TrapStylesDialog::kRemove);
+                if (platform::Portable().messageBoxes.size() > before) refused.push_back(name);
+            }
+            s.Click(platform::kIdCancel);
+        });
+        ASSERT_EQ(host.host.Command(1), 0);
+        EXPECT_EQ(refused, c.inUse);
+        for (const auto& box : platform::Portable().messageBoxes)
+            EXPECT_EQ(box.text.substr(0, 49), "This style is assigned to at least one trap zone.");
+    }
+}
+
+TEST_F(InfoDialogTest, NewZonesAreNumberedOnFromTheHighestLoadedNumber)
+{
+    struct Case {
+        std::vector<std::int32_t> stored;
+        std::vector<std::int32_t> created;  // the numbers of three new zones
+    };
+    const std::vector<Case> cases = {
+        {{}, {1, 2, 3}},
+        {{5}, {5, 6, 7}},  // the counter starts at the highest number, not past it
+        {{7, 3}, {7, 8, 9}},
+        {{-4}, {1, 2, 3}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored.size());
+        test::Bytes record;
+        record.Byte('w').I16(0).I16(0).Text("PDS").I16(static_cast<int>(c.stored.size()));
+        for (std::int32_t id : c.stored) record.I32(id).Text("PDS").I16(1).I16(1).I32(host.host.publication.pages[0].key).I16(1);
+        host.host.publication.records.clear();
+        host.host.publication.records[{"AAA", "ORVT"}] = record.Get();
+        host.Then([&](PortableDialog& d) {
+            for (int i = 0; i < 3; ++i) d.Click(I::kCreateZone);
+            d.Click(platform::kIdOk);
+        });
+        for (const char* pages : {"2", "3", "4"}) CreateZone(pages, ReservedStyleName());
+        ASSERT_EQ(host.host.Command(1), 0);
+
+        TrapZoneList saved;
+        LoadDocumentRecord(saved);
+        std::vector<std::int32_t> ids;
+        for (const auto& zone : saved.Zones()) ids.push_back(zone->id);
+        std::vector<std::int32_t> expected = c.stored;
+        expected.insert(expected.end(), c.created.begin(), c.created.end());
+        EXPECT_EQ(ids, expected);
+    }
 }
 
 TEST_F(InfoDialogTest, CancelLeavesThePublicationUntouched)
