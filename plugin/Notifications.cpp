@@ -47,6 +47,7 @@ void OnPrintStart(NotificationRecord& record)
     state.printedPageSequence = std::make_unique<PrintedPageSequence>();
     state.pageRectangle = std::make_unique<PageRectangle>();
     RunPrintChecks(record, *state.printedPageSequence, *state.pageRectangle);
+    PreparePageZones();
 
     // The Host expects the print-job interface to be taken and held for the job,
     // whatever the checks decided.
@@ -65,6 +66,10 @@ void OnPrintStart(NotificationRecord& record)
 void OnPage()
 {
     ModuleState& state = Module();
+    if (state.printedPageSequence && state.pageRectangle) {
+        WritePageZones(*state.printedPageSequence, *state.pageRectangle);
+        return;
+    }
     // Without a print start there is no sequence: every page is number 0.
     PrintedPageSequence unbuilt;
     PageRectangle empty;

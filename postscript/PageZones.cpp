@@ -24,15 +24,40 @@ void ComputePageRectangle(PageRectangle& rectangle)
 
 namespace {
 
-void AppendZone(std::string& out, const std::string& styleName, bool enabled, const PageRectangle& r)
+// The escaped name, from those prepared at print start; a name met for the first
+// time is escaped once and kept.
+const std::string& EscapedStyleName(PageWriterCache& cache, const std::string& styleName)
 {
-    const std::string disabled = enabled ? std::string() : TemplateText(kTemplateZoneDisabled);
-    const std::string escaped = EscapePostScriptName(styleName);
-    AppendFilledTemplate(out, kTemplatePageZone,
-                         {escaped, enabled ? " " : disabled.c_str(), r.x, r.y, r.width, r.height, r.width});
+    auto found = cache.escapedNames.find(styleName);
+    if (found == cache.escapedNames.end())
+        found = cache.escapedNames.emplace(styleName, EscapePostScriptName(styleName)).first;
+    return found->second;
+}
+
+// One zone's text, filled into the writer's buffer.
+const std::string& ZoneText(PageWriterCache& cache, const std::string& styleName, bool enabled, const PageRectangle& r)
+{
+    const std::string& escaped = EscapedStyleName(cache, styleName);
+    const std::string_view switchText = enabled ? std::string_view(" ") : TemplateTextToZero(kTemplateZoneDisabled);
+    cache.text.clear();
+    AppendFilledTemplate(cache.text, kTemplatePageZone, {escaped, switchText, r.x, r.y, r.width, r.height, r.width});
+    return cache.text;
 }
 
 }  // namespace
+
+void PreparePageZones()
+{
+    ModuleState& state = Module();
+    PageWriterCache& cache = state.pageWriter;
+    cache.escapedNames.clear();
+    if (state.zoneList) {
+        state.zoneList->BuildPageIndex();
+        for (const TrapZone* zone : state.zoneList->Zones()) EscapedStyleName(cache, zone->styleName);
+    }
+    if (state.documentSettings) EscapedStyleName(cache, state.documentSettings->defaultStyleName);
+    cache.text.reserve(LoadTemplate(kTemplatePageZone).length + LoadTemplate(kTemplateZoneDisabled).length + 100);
+}
 
 void WritePageZones(PrintedPageSequence& sequence, const PageRectangle& rectangle)
 {
@@ -40,21 +65,18 @@ void WritePageZones(PrintedPageSequence& sequence, const PageRectangle& rectangl
     if (!state.documentSettings || state.documentSettings->trappingEnabled == 0) return;
     const std::int16_t page = NextPrintedPage(sequence);
     PostScriptBatch batch;
-    std::string text;
+    PageWriterCache& cache = state.pageWriter;
     bool anyZone = false;
     if (state.zoneList) {
         for (const TrapZone* zone = state.zoneList->FirstZoneForPage(page); zone != nullptr;
              zone = state.zoneList->NextZoneForPage()) {
             anyZone = true;
-            text.clear();
-            AppendZone(text, zone->styleName, zone->enabled != 0, rectangle);
-            batch.Write(text);
+            batch.Write(ZoneText(cache, zone->styleName, zone->enabled != 0, rectangle));
         }
     }
     const DocumentTrapping& settings = *state.documentSettings;
     if (!anyZone && settings.trapAllPages != 0 && !settings.defaultStyleName.empty()) {
-        AppendZone(text, settings.defaultStyleName, true, rectangle);
-        batch.Write(text);
+        batch.Write(ZoneText(cache, settings.defaultStyleName, true, rectangle));
     }
 }
 

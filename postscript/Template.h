@@ -1,7 +1,9 @@
-// PostScript templates: resources of type "TPPS" of the plug-in's own module.
+// PostScript templates: resources of type "TPPS" of the plug-in's own module, each
+// looked up once and then taken from the module-wide table.
 #pragma once
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace orvane {
 
@@ -14,6 +16,10 @@ PostScriptTemplate LoadTemplate(int identifier);
 
 // The template's bytes as a text (empty when missing).
 std::string TemplateText(int identifier);
+
+// The template's bytes up to its first zero byte, as a C text would hold them
+// (empty when missing). Valid while the module is loaded.
+std::string_view TemplateTextToZero(int identifier);
 
 enum TemplateId : int {
     kTemplatePageZone = 138,

@@ -8,12 +8,6 @@
 
 namespace orvane {
 
-void TemplateArgument::AppendText(std::string& out) const
-{
-    if (text_ != nullptr) out += *text_;
-    else if (literal_ != nullptr) out += literal_;
-}
-
 void AppendFilledTemplate(std::string& out, int identifier, std::initializer_list<TemplateArgument> arguments)
 {
     PostScriptTemplate found = LoadTemplate(identifier);

@@ -3,23 +3,24 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace orvane {
 
 // One value for a placeholder: a text for %s, a whole number for %d.
 class TemplateArgument {
 public:
-    TemplateArgument(const std::string& text) : text_(&text) {}  // NOLINT: implicit by design
-    TemplateArgument(const char* text) : literal_(text) {}       // NOLINT
+    TemplateArgument(const std::string& text) : text_(text) {}  // NOLINT: implicit by design
+    TemplateArgument(const char* text) : text_(text ? text : "") {}  // NOLINT
+    TemplateArgument(std::string_view text) : text_(text) {}    // NOLINT
     TemplateArgument(std::int32_t number) : number_(number), isNumber_(true) {}  // NOLINT
 
     bool IsNumber() const { return isNumber_; }
     std::int32_t Number() const { return number_; }
-    void AppendText(std::string& out) const;
+    void AppendText(std::string& out) const { out.append(text_.data(), text_.size()); }
 
 private:
-    const std::string* text_ = nullptr;
-    const char* literal_ = nullptr;
+    std::string_view text_;
     std::int32_t number_ = 0;
     bool isNumber_ = false;
 };

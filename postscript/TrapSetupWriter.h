@@ -13,6 +13,9 @@ class TrapStyle;
 void WriteTrapDefinitions();
 void WritePageDeviceSetup();
 void WritePageZones(PrintedPageSequence& sequence, const PageRectangle& rectangle);
+// At print start, once the zones are loaded and checked: the zone list's page index
+// and the escaped style names, so that a page costs no walk and no allocation.
+void PreparePageZones();
 
 // The pieces, for the writers and their tests.
 std::string InkDefinitionsText(const InkList& inks);  // empty for an empty list

@@ -1,9 +1,11 @@
 // What outlives one call of main: created at load, freed at unload (the print-time
 // objects from print start to the next print start, menu command or release).
 #pragma once
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 
 #include "host/HostInterfaces.h"
 #include "model/DocumentTrapping.h"
@@ -11,8 +13,16 @@
 #include "model/TrapStyle.h"
 #include "model/TrapZone.h"
 #include "model/PageSequence.h"
+#include "platform/Platform.h"
 
 namespace orvane {
+
+// What the page writer keeps from page to page: the escaped style names, prepared at
+// print start (a name's escape never changes), and the buffer a zone's text is filled into.
+struct PageWriterCache {
+    std::unordered_map<std::string, std::string> escapedNames;
+    std::string text;
+};
 
 struct ModuleState {
     std::unique_ptr<DocumentTrapping> documentSettings;
@@ -29,12 +39,17 @@ struct ModuleState {
     bool printSettingChanged = false;
     char decimalSeparator = '\0';
     char thousandsSeparator = '\0';
+    // Template resources found so far, by identifier: a resource's memory stays
+    // valid while the module is loaded, so each is looked up once.
+    std::array<platform::ResourceBytes, 256> templates{};
+    PageWriterCache pageWriter;
 
     void FreePrintTimeObjects()
     {
         printedPageSequence.reset();
         pageRectangle.reset();
         currentStyleList.reset();
+        pageWriter.escapedNames.clear();
     }
 };
 

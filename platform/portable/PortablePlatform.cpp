@@ -54,6 +54,7 @@ int LoadResourceString(int id, char* buffer, int capacity)
 
 ResourceBytes FindTemplateResource(int id)
 {
+    Portable().templateLookups.push_back(id);
     for (int i = 0; i < resources::kTemplateCount; ++i) {
         if (resources::kTemplates[i].id == id) return {resources::kTemplates[i].data, resources::kTemplates[i].size};
     }

@@ -27,6 +27,7 @@ struct PortableState {
     std::deque<int> messageBoxAnswers;  // answered in order; kIdOk/kIdYes when empty
     std::vector<MessageBoxCall> messageBoxes;
     std::vector<std::pair<int, int>> stringLoads;  // identifier and capacity of every string loaded
+    std::vector<int> templateLookups;              // identifier of every template looked up
     bool controlAndShiftDown = false;
     char decimalSeparator = '.';
     char thousandsSeparator = ',';

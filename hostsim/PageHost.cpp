@@ -1,0 +1,74 @@
+#include "hostsim/PageHost.h"
+
+using namespace orvane;
+
+namespace hostsim {
+
+PageHost::PageHost(Entry entry, HostRequestRecord* record) : entry_(entry), record_(record)
+{
+    root_.host = this;
+    channel_.host = this;
+    stream_.host = this;
+}
+
+std::int16_t PageHost::Notify(std::uint32_t identifier)
+{
+    NotificationRecord notification{};
+    notification.identifier = identifier;
+    ParameterBlock block{};
+    block.hostRoot = &root_;
+    block.messageCode = kMessageNotify;
+    block.notification = &notification;
+    return entry_(&block);
+}
+
+void PageHost::Clear()
+{
+    trace.clear();
+    written.clear();
+}
+
+std::int16_t PageHost::RootObject::GetInterface(HostLong number, void** out)
+{
+    *out = nullptr;
+    if (number == kRequestChannel) *out = &host->channel_;
+    else if (number == kPostScriptStream) *out = &host->stream_;
+    host->trace += number == kRequestChannel ? 'g' : number == kPostScriptStream ? 's' : 'x';
+    if (*out == nullptr) return 1;
+    ++host->outstanding;
+    return 0;
+}
+
+void PageHost::RootObject::ReleaseInterface(void*)
+{
+    host->trace += 'r';
+    --host->outstanding;
+}
+
+void PageHost::ChannelObject::GetRequestRecord(HostRequestRecord** out)
+{
+    host->trace += 'q';
+    *out = host->record_;
+}
+
+void PageHost::ChannelObject::ReportError(std::int16_t, HostRequestRecord*)
+{
+    host->trace += 'e';
+    ++host->errorsReported;
+}
+
+std::int16_t PageHost::StreamObject::WriteText(const char* bytes, HostLong length)
+{
+    host->trace += 'w';
+    if (length < 0) return 1;
+    host->written.append(bytes, static_cast<std::size_t>(length));
+    return 0;
+}
+
+std::int16_t PageHost::StreamObject::OutputControl(HostLong)
+{
+    host->trace += 'c';
+    return 0;
+}
+
+}  // namespace hostsim
