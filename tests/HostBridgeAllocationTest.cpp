@@ -56,6 +56,7 @@ TEST(HostBridgeAllocation, AnAllocationFailureInAHandlerIsReportedAndReturnedAs7
     EXPECT_EQ(host.OutstandingInterfaces(), 0);
     EXPECT_EQ(host.OutstandingAllocations(), 0);
     EXPECT_EQ(host.Unload(), 0);
+    EXPECT_TRUE(host.violations.empty());
 }
 
 }  // namespace
