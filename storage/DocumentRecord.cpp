@@ -124,11 +124,16 @@ int LoadDocumentRecord(TrapZoneList& zones)
         ApplyMissingRecordDefaults(settings);  // a fresh publication
         return 1;
     }
+    // A record without a single byte is a fresh publication's, as is no record.
+    char mark = 'w';
+    if (!record.ReadByte(mark)) {
+        ApplyMissingRecordDefaults(settings);
+        return 1;
+    }
     // A record whose head cannot be read whole, or that is not one of ours, counts
     // as missing; the load says so.
-    char mark = 'w';
     RecordHead head;
-    if (!record.ReadMark(mark) || !ReadHead(record, head)) {
+    if (!record.UseMark(mark) || !ReadHead(record, head)) {
         ApplyMissingRecordDefaults(settings);
         return 0;
     }

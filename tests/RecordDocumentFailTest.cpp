@@ -71,9 +71,9 @@ protected:
 
     // The load reported the failure, kept nothing half-read and left the rest of the
     // publication as it was.
-    void ExpectKeptUpTo(Part failed, int result, const TrapZoneList& zones)
+    void ExpectKeptUpTo(Part failed, int result, const TrapZoneList& zones, int expectedResult = 0)
     {
-        EXPECT_EQ(result, 0);
+        EXPECT_EQ(result, expectedResult);
         if (failed == Part::Head) {
             EXPECT_EQ(Settings().trappingEnabled, 0);
             EXPECT_EQ(Settings().trapAllPages, 0);
@@ -136,7 +136,8 @@ TEST_F(DocumentRecordFailTest, EveryFieldEveryWay)
             Settings().ResetDocumentTrapping();
             TrapZoneList zones;
             const int result = Load(zones);
-            ExpectKeptUpTo(part, result, zones);
+            // Not a single byte read: a fresh publication's settings, which is no failure.
+            ExpectKeptUpTo(part, result, zones, std::string(field) == "mark" ? 1 : 0);
         }
     }
     // The whole record, for comparison.
