@@ -14,8 +14,13 @@ struct HostContext {
     ParameterBlock* parameterBlock = nullptr;
 };
 
-// Module-wide: set at the start of every main call.
-HostContext& Host();
+// Module-wide: set at the start of every main call. Inline, as every Host call
+// of every notification goes through it.
+inline HostContext& Host()
+{
+    static HostContext context;
+    return context;
+}
 
 // Gets an interface from the Host root and gives it back when it goes.
 template <typename Interface>
