@@ -27,15 +27,26 @@ bool TrapZone::ZoneContainsPage(std::int16_t pageNumber) const
 
 TrapZoneEdit::TrapZoneEdit(TrapZoneList& list, TrapZone* zone) : list_(list), zone_(zone)
 {
-    list_.index_.Drop();
+    list_.Changed();
     ++list_.openEdits_;
 }
 
-TrapZoneEdit::~TrapZoneEdit() { --list_.openEdits_; }
+TrapZoneEdit::~TrapZoneEdit()
+{
+    --list_.openEdits_;
+    list_.Changed();
+}
+
+void TrapZoneList::Changed()
+{
+    index_.Drop();
+    lookupRest_ = {};
+    ++revision_;
+}
 
 void TrapZoneList::AppendZone(std::unique_ptr<TrapZone> zone)
 {
-    index_.Drop();
+    Changed();
     zones_.push_back(std::move(zone));
 }
 
@@ -54,7 +65,7 @@ TrapZoneEdit TrapZoneList::EditZoneAt(int position)
 bool TrapZoneList::RemoveZoneAt(int position)
 {
     if (position < 0 || position >= Count()) return false;
-    index_.Drop();
+    Changed();
     zones_.erase(zones_.begin() + position);
     ClearLookup();
     return true;
@@ -81,6 +92,7 @@ void TrapZoneList::ClearLookup()
 {
     lookupPosition_ = -1;
     lookupPage_ = 0;
+    lookupRest_ = {};
 }
 
 const TrapZone* TrapZoneList::LookupAt(int position)
@@ -97,8 +109,8 @@ const TrapZone* TrapZoneList::FirstZoneForPage(std::int16_t pageNumber)
 {
     lookupPage_ = pageNumber;
     if (index_.Built()) {
-        const ZonePageIndex::Positions held = index_.ZonesHolding(pageNumber);
-        return LookupAt(held.begin != held.end ? *held.begin : -1);
+        lookupRest_ = index_.ZonesHolding(pageNumber);
+        return LookupAt(lookupRest_.begin != lookupRest_.end ? *lookupRest_.begin++ : -1);
     }
     int found = -1;
     for (int i = 0; i < Count() && found < 0; ++i) {
@@ -110,7 +122,13 @@ const TrapZone* TrapZoneList::FirstZoneForPage(std::int16_t pageNumber)
 const TrapZone* TrapZoneList::NextZoneForPage()
 {
     if (lookupPage_ == 0 || lookupPosition_ < 0) return nullptr;
-    if (index_.Built()) return LookupAt(index_.NextHolding(lookupPage_, lookupPosition_));
+    if (index_.Built()) {
+        // A lookup begun before the index was built finds its place in it first.
+        if (lookupRest_.begin == nullptr) lookupRest_ = index_.ZonesHolding(lookupPage_);
+        // Positions up to the remembered one: those before it, and a zone listed twice.
+        while (lookupRest_.begin != lookupRest_.end && *lookupRest_.begin <= lookupPosition_) ++lookupRest_.begin;
+        return LookupAt(lookupRest_.begin != lookupRest_.end ? *lookupRest_.begin++ : -1);
+    }
     int found = -1;
     for (int i = lookupPosition_ + 1; i < Count() && found < 0; ++i) {
         if (zones_[static_cast<std::size_t>(i)]->ZoneContainsPage(lookupPage_)) found = i;
@@ -120,13 +138,14 @@ const TrapZone* TrapZoneList::NextZoneForPage()
 
 void TrapZoneList::Clear()
 {
-    index_.Drop();
+    Changed();
     zones_.clear();
     ClearLookup();
 }
 
 void TrapZoneList::BuildPageIndex()
 {
+    lookupRest_ = {};
     if (openEdits_ == 0) index_.Build(zones_);
 }
 

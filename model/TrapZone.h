@@ -122,6 +122,13 @@ public:
     // answer the same either way. Nothing is built while a zone is being edited.
     void BuildPageIndex();
     bool HasPageIndex() const { return index_.Built(); }
+    // The remembered position: that of the zone the lookup answered last, -1 when
+    // no lookup is under way.
+    int LookupPosition() const { return lookupPosition_; }
+    // Moves on with every change of the list or of a zone (an edit counts when it
+    // opens and when it closes): what was made from the zones at one revision holds
+    // while the revision stays.
+    std::uint32_t Revision() const { return revision_; }
 
     int Count() const { return static_cast<int>(zones_.size()); }
     bool Empty() const { return zones_.empty(); }
@@ -132,13 +139,18 @@ public:
 private:
     friend class TrapZoneEdit;
     void ClearLookup();
+    void Changed();
     const TrapZone* LookupAt(int position);
 
     std::vector<std::unique_ptr<TrapZone>> zones_;
     ZonePageIndex index_;
     int openEdits_ = 0;
+    std::uint32_t revision_ = 0;
     int lookupPosition_ = -1;  // none
     std::int16_t lookupPage_ = 0;
+    // With the index: the positions holding the remembered page not yet answered
+    // (begin nullptr when unknown).
+    ZonePageIndex::Positions lookupRest_{};
 };
 
 }  // namespace orvane

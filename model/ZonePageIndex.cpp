@@ -52,11 +52,4 @@ ZonePageIndex::Positions ZonePageIndex::ZonesHolding(std::int16_t page) const
     return {base + starts_[static_cast<std::size_t>(slot)], base + starts_[static_cast<std::size_t>(slot) + 1]};
 }
 
-std::int32_t ZonePageIndex::NextHolding(std::int16_t page, std::int32_t position) const
-{
-    const Positions held = ZonesHolding(page);
-    const std::int32_t* after = std::upper_bound(held.begin, held.end, position);
-    return after != held.end ? *after : -1;
-}
-
 }  // namespace orvane

@@ -14,8 +14,8 @@ public:
     // Positions [begin, end) of the zones holding one page, in list order; a zone
     // that lists the page twice stands there twice.
     struct Positions {
-        const std::int32_t* begin;
-        const std::int32_t* end;
+        const std::int32_t* begin = nullptr;
+        const std::int32_t* end = nullptr;
     };
 
     // Indexes the zones as they are now.
@@ -25,8 +25,6 @@ public:
 
     // Empty for a page no zone holds (and for every page while not built).
     Positions ZonesHolding(std::int16_t page) const;
-    // The first position of ZonesHolding(page) greater than `position`, or -1.
-    std::int32_t NextHolding(std::int16_t page, std::int32_t position) const;
 
 private:
     bool built_ = false;

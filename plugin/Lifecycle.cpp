@@ -26,6 +26,7 @@ void TrappingPlugin::OnUnload()
 {
     ModuleState& state = Module();
     state.zoneList.reset();
+    state.pageWriter.Drop();
     state.inkList.reset();
     state.reservedStyleName.reset();
     state.documentSettings.reset();

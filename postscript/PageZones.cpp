@@ -1,6 +1,8 @@
 // Notification 110: the trap zones of the next printed page.
 #include "postscript/PageZones.h"
 
+#include <unordered_map>
+
 #include "host/HostRequests.h"
 #include "state/ModuleState.h"
 #include "postscript/Formats.h"
@@ -44,19 +46,48 @@ const std::string& ZoneText(PageWriterCache& cache, const std::string& styleName
     return cache.text;
 }
 
+bool SameRectangle(const PageRectangle& a, const PageRectangle& b)
+{
+    return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
+}
+
+// Whether the texts made at print start are those of these zones on this rectangle.
+bool HoldsZoneTexts(const PageWriterCache& cache, const TrapZoneList& zones, const PageRectangle& rectangle)
+{
+    return cache.prepared && cache.zoneList == &zones && cache.zoneListRevision == zones.Revision() &&
+           SameRectangle(cache.rectangle, rectangle);
+}
+
 }  // namespace
 
 void PreparePageZones()
 {
     ModuleState& state = Module();
     PageWriterCache& cache = state.pageWriter;
-    cache.escapedNames.clear();
-    if (state.zoneList) {
-        state.zoneList->BuildPageIndex();
-        for (const TrapZone* zone : state.zoneList->Zones()) EscapedStyleName(cache, zone->styleName);
-    }
-    if (state.documentSettings) EscapedStyleName(cache, state.documentSettings->defaultStyleName);
+    cache.Drop();
     cache.text.reserve(LoadTemplate(kTemplatePageZone).length + LoadTemplate(kTemplateZoneDisabled).length + 100);
+    if (!state.pageRectangle) return;
+    const PageRectangle& rectangle = *state.pageRectangle;
+    cache.rectangle = rectangle;
+    if (state.zoneList) {
+        TrapZoneList& zones = *state.zoneList;
+        zones.BuildPageIndex();
+        std::unordered_map<std::string, std::uint32_t> made;
+        cache.textOfZone.reserve(static_cast<std::size_t>(zones.Count()));
+        for (const TrapZone* zone : zones.Zones()) {
+            const std::string& text = ZoneText(cache, zone->styleName, zone->enabled != 0, rectangle);
+            auto found = made.emplace(text, static_cast<std::uint32_t>(cache.texts.size())).first;
+            if (found->second == cache.texts.size()) cache.texts.push_back(text);
+            cache.textOfZone.push_back(found->second);
+        }
+        cache.zoneList = &zones;
+        cache.zoneListRevision = zones.Revision();
+    }
+    if (state.documentSettings) {
+        cache.defaultName = state.documentSettings->defaultStyleName;
+        cache.defaultText = ZoneText(cache, cache.defaultName, true, rectangle);
+    }
+    cache.prepared = true;
 }
 
 void WritePageZones(PrintedPageSequence& sequence, const PageRectangle& rectangle)
@@ -68,15 +99,22 @@ void WritePageZones(PrintedPageSequence& sequence, const PageRectangle& rectangl
     PageWriterCache& cache = state.pageWriter;
     bool anyZone = false;
     if (state.zoneList) {
-        for (const TrapZone* zone = state.zoneList->FirstZoneForPage(page); zone != nullptr;
-             zone = state.zoneList->NextZoneForPage()) {
+        TrapZoneList& zones = *state.zoneList;
+        const bool prepared = HoldsZoneTexts(cache, zones, rectangle);
+        for (const TrapZone* zone = zones.FirstZoneForPage(page); zone != nullptr; zone = zones.NextZoneForPage()) {
             anyZone = true;
-            batch.Write(ZoneText(cache, zone->styleName, zone->enabled != 0, rectangle));
+            if (prepared)
+                batch.Write(cache.texts[cache.textOfZone[static_cast<std::size_t>(zones.LookupPosition())]]);
+            else
+                batch.Write(ZoneText(cache, zone->styleName, zone->enabled != 0, rectangle));
         }
     }
     const DocumentTrapping& settings = *state.documentSettings;
     if (!anyZone && settings.trapAllPages != 0 && !settings.defaultStyleName.empty()) {
-        batch.Write(ZoneText(cache, settings.defaultStyleName, true, rectangle));
+        if (cache.prepared && settings.defaultStyleName == cache.defaultName && SameRectangle(cache.rectangle, rectangle))
+            batch.Write(cache.defaultText);
+        else
+            batch.Write(ZoneText(cache, settings.defaultStyleName, true, rectangle));
     }
 }
 

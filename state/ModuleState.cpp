@@ -2,12 +2,6 @@
 
 namespace orvane {
 
-ModuleState& Module()
-{
-    static ModuleState state;
-    return state;
-}
-
 DocumentTrapping& Settings()
 {
     ModuleState& state = Module();

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <unordered_map>
 
 #include "host/HostInterfaces.h"
 #include "model/DocumentTrapping.h"
@@ -14,15 +13,9 @@
 #include "model/TrapZone.h"
 #include "model/PageSequence.h"
 #include "platform/Platform.h"
+#include "state/PageWriterCache.h"
 
 namespace orvane {
-
-// What the page writer keeps from page to page: the escaped style names, prepared at
-// print start (a name's escape never changes), and the buffer a zone's text is filled into.
-struct PageWriterCache {
-    std::unordered_map<std::string, std::string> escapedNames;
-    std::string text;
-};
 
 struct ModuleState {
     std::unique_ptr<DocumentTrapping> documentSettings;
@@ -49,11 +42,16 @@ struct ModuleState {
         printedPageSequence.reset();
         pageRectangle.reset();
         currentStyleList.reset();
-        pageWriter.escapedNames.clear();
+        pageWriter.Drop();
     }
 };
 
-ModuleState& Module();
+// Inline, as every notification reaches the state through it.
+inline ModuleState& Module()
+{
+    static ModuleState state;
+    return state;
+}
 
 // The document settings, created on demand so that code run outside a load
 // (tests, a Host that skipped message 1) never meets a missing object.

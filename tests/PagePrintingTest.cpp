@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "hostsim/PageHost.h"
+#include "postscript/Template.h"
+#include "postscript/TrapSetupWriter.h"
 #include "tests/AllocationCount.h"
 #include "tests/StoredSettings.h"
 #include "tests/TestHost.h"
@@ -74,6 +76,35 @@ TEST_F(PagePrintingTest, IndexAndPreparedNamesLeaveTheBytesAsTheyWere)
     EXPECT_EQ(zonesOn(prepared[2]), 3) << "page 3: three zones, one listing it twice";
     EXPECT_EQ(prepared[3], prepared[0]) << "page 4 in no zone: the default, the style of page 1's zone";
     EXPECT_EQ(prepared[8], prepared[0]) << "the second copy";
+}
+
+TEST_F(PagePrintingTest, AZoneChangedAfterPrintStartIsWrittenAsItIsNow)
+{
+    {
+        TrapZoneEdit zone = Module().zoneList->EditZoneAt(0);
+        zone->styleName = "Fresh";
+        zone->enabled = 0;
+    }
+    Module().printedPageSequence->position = 0;
+    EXPECT_EQ(t.host.Notify(110), 0);
+    EXPECT_EQ(t.host.job.find("\t(Fresh) cvn /TrapParams findresource dup length dict copy  dup /Enabled false put "),
+              std::string(TemplateTextToZero(kTemplatePageZone)).find("\t(%s)"))
+        << t.host.job;
+}
+
+TEST_F(PagePrintingTest, AnotherRectangleIsWrittenAsGiven)
+{
+    PageRectangle moved = *Module().pageRectangle;
+    moved.x += 5;
+    moved.height += 2;
+    const std::string path = "gsave newpath " + std::to_string(moved.x) + " " + std::to_string(moved.y) + " moveto " +
+                             std::to_string(moved.width) + " 0 rlineto 0 " + std::to_string(moved.height) + " rlineto";
+    for (std::int64_t position : {5, 3}) {  // page 6 in a zone, page 4 with the default style
+        Module().printedPageSequence->position = position;
+        t.host.job.clear();
+        WritePageZones(*Module().printedPageSequence, moved);
+        EXPECT_NE(t.host.job.find(path), std::string::npos) << t.host.job;
+    }
 }
 
 TEST_F(PagePrintingTest, ADefaultStyleChangedAfterPrintStartIsStillEscaped)

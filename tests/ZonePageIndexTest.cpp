@@ -59,20 +59,21 @@ public:
         }
         return zone == nullptr ? -1 : -2;
     }
-    // Both lists make the same lookup; false when their answers differ.
+    // Both lists make the same lookup; false when their answers, or the positions
+    // they remember, differ.
     bool First(std::int16_t page, int* answer = nullptr)
     {
         const int a = PositionOf(indexed, indexed.FirstZoneForPage(page));
         const int b = PositionOf(walked, walked.FirstZoneForPage(page));
         if (answer) *answer = a;
-        return a == b;
+        return a == b && indexed.LookupPosition() == walked.LookupPosition() && (a < 0 || indexed.LookupPosition() == a);
     }
     bool Next(int* answer = nullptr)
     {
         const int a = PositionOf(indexed, indexed.NextZoneForPage());
         const int b = PositionOf(walked, walked.NextZoneForPage());
         if (answer) *answer = a;
-        return a == b;
+        return a == b && indexed.LookupPosition() == walked.LookupPosition() && (a < 0 || indexed.LookupPosition() == a);
     }
     // Every zone of every page in [-8, 14] and the ends of the range, First then Next
     // until none and once more.
@@ -134,6 +135,7 @@ TEST(ZonePageIndex, EveryChangeDropsTheIndexAndTheAnswersFollowTheChange)
             int answer = 0;
             ASSERT_TRUE(lists.First(DrawPage(random), &answer));
             const auto count = static_cast<unsigned>(lists.indexed.Count());
+            const std::uint32_t revision = lists.indexed.Revision();
             switch (count > 0 ? random() % 4 : 0) {
             case 0: lists.Append(DrawPages(random)); break;
             case 1: lists.Remove(static_cast<int>(random() % count)); break;
@@ -145,6 +147,7 @@ TEST(ZonePageIndex, EveryChangeDropsTheIndexAndTheAnswersFollowTheChange)
                 break;
             }
             ASSERT_FALSE(lists.indexed.HasPageIndex()) << "seed " << seed << " step " << step;
+            ASSERT_NE(lists.indexed.Revision(), revision) << "seed " << seed << " step " << step;
             ASSERT_TRUE(lists.Next()) << "seed " << seed << " step " << step;
             ASSERT_TRUE(lists.AllPagesAgree()) << "seed " << seed << " step " << step << " before a new index";
             lists.indexed.BuildPageIndex();
@@ -197,15 +200,19 @@ TEST(ZonePageIndex, NoIndexIsBuiltWhileAZoneIsOpenForChange)
     lists.Append({1, 2});
     lists.Append({3});
     lists.indexed.BuildPageIndex();
+    std::uint32_t revision = lists.indexed.Revision();
     {
         TrapZoneEdit zone = lists.indexed.EditZoneAt(1);
         ASSERT_TRUE(zone);
         EXPECT_FALSE(lists.indexed.HasPageIndex());
+        EXPECT_NE(lists.indexed.Revision(), revision);
         lists.indexed.BuildPageIndex();
         EXPECT_FALSE(lists.indexed.HasPageIndex());
         zone->AddPage(0, 1);
         EXPECT_FALSE(lists.indexed.EditZoneAt(2));
+        revision = lists.indexed.Revision();
     }
+    EXPECT_NE(lists.indexed.Revision(), revision) << "closing an edit is a change too";
     {
         TrapZoneEdit zone = lists.walked.EditZoneAt(1);
         zone->AddPage(0, 1);
