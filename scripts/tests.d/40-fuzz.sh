@@ -1,7 +1,7 @@
 # Every reader under libFuzzer with AddressSanitizer: FUZZ_SECONDS (30 unless set) per
 # target on a copy of its seed corpus, long enough to pass the seeds and go on to new
 # inputs. A crash, leak or failed check ends the run non-zero, and so does a target
-# that never got past its seeds or found no new input.
+# that never got past its seeds; one that found no new input is named.
 source "$(dirname "$0")/../lib/common.sh"
 BUILD="${FUZZ_BUILD_DIR:-$BUILD_ROOT/fuzz}"
 SECONDS_PER_TARGET="${FUZZ_SECONDS:-30}"
@@ -35,9 +35,9 @@ for target in "${targets[@]}"; do
   runs=$(grep -oE '^Done [0-9]+ runs' "$work/$target.log" | grep -oE '[0-9]+' || echo "?")
   found=$(grep -cE '[[:space:]]NEW[[:space:]]' "$work/$target.log" || true)
   echo "$target: $runs runs, $found new inputs, corpus $seeds seeds -> $(ls "$corpus" | wc -l) files"
+  # A small reader can be covered by its seeds already; that is worth a word, not a failure.
   if [ "$found" = 0 ]; then
     echo "$target: reached no input beyond its seeds; give it more time (FUZZ_SECONDS)" >&2
-    exit 1
   fi
 done
 echo "fuzz: all targets ran clean"
