@@ -1,14 +1,13 @@
 #include "plugin/EntryPoint.h"
 
-#include <locale>
 #include <new>
-#include <sstream>
 #include <string>
 
 #include "host/HostContext.h"
 #include "host/HostRequests.h"
 #include "platform/Platform.h"
 #include "plugin/PluginBase.h"
+#include "postscript/NumberText.h"
 #include "state/ResourceString.h"
 
 namespace orvane {
@@ -34,10 +33,8 @@ bool HostVersionSupported()
     if (first == std::string::npos) return false;
     std::size_t second = identity.find(' ', first + 1);
     if (second == std::string::npos) return false;
-    std::istringstream in(identity.substr(second + 1));
-    in.imbue(std::locale::classic());
     float version = 0.0f;
-    if (!(in >> version)) return false;
+    if (!ReadDecimal(identity.substr(second + 1), version)) return false;
     return version >= 6.52f;
 }
 

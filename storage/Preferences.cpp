@@ -1,6 +1,7 @@
 #include "storage/Preferences.h"
 
-#include <fstream>
+#include <cstdio>
+#include <memory>
 #include <string>
 
 #include "host/HostRequests.h"
@@ -25,43 +26,48 @@ std::string PreferencesPath()
     return path;
 }
 
-void WriteText(std::ofstream& out, const std::string& text) { out.write(text.c_str(), static_cast<std::streamsize>(text.size() + 1)); }
+// An open file, closed when it goes.
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
 
-void WriteInt32(std::ofstream& out, std::int32_t value)
+void WriteText(std::FILE* out, const std::string& text) { std::fwrite(text.c_str(), 1, text.size() + 1, out); }
+
+void WriteInt32(std::FILE* out, std::int32_t value)
 {
     const auto u = static_cast<std::uint32_t>(value);
     const char b[4] = {static_cast<char>(u & 0xFF), static_cast<char>((u >> 8) & 0xFF),
                        static_cast<char>((u >> 16) & 0xFF), static_cast<char>(u >> 24)};
-    out.write(b, 4);
+    std::fwrite(b, 1, 4, out);
 }
 
 // Bytes up to the NUL; those beyond the capacity are read and dropped. False when
 // the file ends first.
-bool ReadText(std::ifstream& in, std::string& text)
+bool ReadText(std::FILE* in, std::string& text)
 {
     std::string collected;
-    char c = 0;
-    while (in.get(c)) {
+    for (int c = std::fgetc(in); c != EOF; c = std::fgetc(in)) {
         if (c == '\0') {
             text = std::move(collected);
             return true;
         }
-        if (collected.size() + 1 < kTextCapacity) collected.push_back(c);
+        if (collected.size() + 1 < kTextCapacity) collected.push_back(static_cast<char>(c));
     }
     return false;
 }
 
-bool ReadInt32(std::ifstream& in, std::int32_t& value)
+bool ReadInt32(std::FILE* in, std::int32_t& value)
 {
     unsigned char b[4];
-    if (!in.read(reinterpret_cast<char*>(b), 4)) return false;
+    if (std::fread(b, 1, 4, in) != 4) return false;
     value = static_cast<std::int32_t>(static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
                                       (static_cast<std::uint32_t>(b[2]) << 16) |
                                       (static_cast<std::uint32_t>(b[3]) << 24));
     return true;
 }
 
-void WriteStyle(std::ofstream& out, const TrapStyle& style)
+void WriteStyle(std::FILE* out, const TrapStyle& style)
 {
     WriteText(out, style.name);
     WriteInt32(out, style.reservedValue);
@@ -80,7 +86,7 @@ void WriteStyle(std::ofstream& out, const TrapStyle& style)
 }
 
 // Fields after the name; false when the file ends inside them.
-bool ReadStyleFields(std::ifstream& in, TrapStyle& style)
+bool ReadStyleFields(std::FILE* in, TrapStyle& style)
 {
     return ReadInt32(in, style.reservedValue) && ReadText(in, style.trapWidth) && ReadText(in, style.blackWidth) &&
            ReadText(in, style.stepLimit) && ReadText(in, style.blackColorLimit) &&
@@ -98,13 +104,13 @@ int SavePreferences()
     if (styles == nullptr || styles->Empty()) return 1;  // the file keeps what it held
     const std::string path = PreferencesPath();
     if (path.empty()) return 0;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    File out(std::fopen(path.c_str(), "wb"));
     if (!out) return 0;
     for (const auto& style : styles->Styles()) {
-        if (!IsReservedStyleName(style->name)) WriteStyle(out, *style);
+        if (!IsReservedStyleName(style->name)) WriteStyle(out.get(), *style);
     }
-    out.close();
-    return out ? 1 : 0;
+    const bool written = std::ferror(out.get()) == 0;
+    return std::fclose(out.release()) == 0 && written ? 1 : 0;
 }
 
 int LoadPreferences()
@@ -113,14 +119,14 @@ int LoadPreferences()
     if (styles == nullptr) return 0;
     const std::string path = PreferencesPath();
     if (path.empty()) return 0;
-    std::ifstream in(path, std::ios::binary);
+    File in(std::fopen(path.c_str(), "rb"));
     if (!in) return 0;
 
     styles->Clear();
-    while (in.peek() != std::ifstream::traits_type::eof()) {
+    while (std::ungetc(std::fgetc(in.get()), in.get()) != EOF) {
         auto style = std::make_unique<TrapStyle>();
         // Cut short: the partial style is not used, those before it are kept.
-        if (!ReadText(in, style->name) || !ReadStyleFields(in, *style)) return 0;
+        if (!ReadText(in.get(), style->name) || !ReadStyleFields(in.get(), *style)) return 0;
         style->inUse = 0;
         // A nameless block or one under the reserved name cannot stand in the list,
         // and names stay unique: of two blocks with one name the first is kept.

@@ -5,6 +5,9 @@ dump=$(i686-w64-mingw32-objdump -p "$dll")
 grep -q "file format pei-i386" <<<"$dump"
 exports=$(sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' <<<"$dump" | grep -E '^\s+\[' | awk '{print $NF}')
 [ "$exports" = "main" ] || { echo "exports: $exports"; exit 1; }
+size=$(stat -c %s "$dll")
+echo "size: $size bytes"
+[ "$size" -lt 1048576 ] || { echo "the DLL is not under 1 MB"; exit 1; }
 imports=$(awk '/DLL Name:/ {print tolower($3)}' <<<"$dump" | sort -u | tr '\n' ' ')
 echo "exports: $exports; imports: $imports"
 for lib in $imports; do
