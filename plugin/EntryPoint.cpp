@@ -96,8 +96,9 @@ extern "C" std::int16_t OrvanePluginMain(orvane::ParameterBlock* block)
     // 2. The parameter block.
     Host().parameterBlock = block;
 
-    // 3. From here on a failed allocation raises 7212.
-    std::set_new_handler(AllocationFailureHandler);
+    // 3. From here on a failed allocation raises 7212. Installing the handler is an
+    // exchange the processor locks for; a handler already in place stays.
+    if (std::get_new_handler() != AllocationFailureHandler) std::set_new_handler(AllocationFailureHandler);
 
     // 4. A Host that is too old: 7212, neither dispatched nor reported.
     if (!VersionAllowsMessage(block->messageCode)) {
