@@ -44,12 +44,4 @@ void ZonePageIndex::Drop()
     positions_.clear();
 }
 
-ZonePageIndex::Positions ZonePageIndex::ZonesHolding(std::int16_t page) const
-{
-    const std::int32_t slot = page - lowest_;
-    if (slot < 0 || static_cast<std::size_t>(slot) + 1 >= starts_.size()) return {nullptr, nullptr};
-    const std::int32_t* base = positions_.data();
-    return {base + starts_[static_cast<std::size_t>(slot)], base + starts_[static_cast<std::size_t>(slot) + 1]};
-}
-
 }  // namespace orvane

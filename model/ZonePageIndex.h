@@ -24,7 +24,13 @@ public:
     bool Built() const { return built_; }
 
     // Empty for a page no zone holds (and for every page while not built).
-    Positions ZonesHolding(std::int16_t page) const;
+    Positions ZonesHolding(std::int16_t page) const
+    {
+        const std::int32_t slot = page - lowest_;
+        if (slot < 0 || static_cast<std::size_t>(slot) + 1 >= starts_.size()) return {};
+        const std::int32_t* base = positions_.data();
+        return {base + starts_[static_cast<std::size_t>(slot)], base + starts_[static_cast<std::size_t>(slot) + 1]};
+    }
 
 private:
     bool built_ = false;
