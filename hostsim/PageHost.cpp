@@ -33,7 +33,7 @@ std::int16_t PageHost::RootObject::GetInterface(HostLong number, void** out)
     *out = nullptr;
     if (number == kRequestChannel) *out = &host->channel_;
     else if (number == kPostScriptStream) *out = &host->stream_;
-    host->trace += number == kRequestChannel ? 'g' : number == kPostScriptStream ? 's' : 'x';
+    host->Note(number == kRequestChannel ? 'g' : number == kPostScriptStream ? 's' : 'x');
     if (*out == nullptr) return 1;
     ++host->outstanding;
     return 0;
@@ -41,25 +41,25 @@ std::int16_t PageHost::RootObject::GetInterface(HostLong number, void** out)
 
 void PageHost::RootObject::ReleaseInterface(void*)
 {
-    host->trace += 'r';
+    host->Note('r');
     --host->outstanding;
 }
 
 void PageHost::ChannelObject::GetRequestRecord(HostRequestRecord** out)
 {
-    host->trace += 'q';
+    host->Note('q');
     *out = host->record_;
 }
 
 void PageHost::ChannelObject::ReportError(std::int16_t, HostRequestRecord*)
 {
-    host->trace += 'e';
+    host->Note('e');
     ++host->errorsReported;
 }
 
 std::int16_t PageHost::StreamObject::WriteText(const char* bytes, HostLong length)
 {
-    host->trace += 'w';
+    host->Note('w');
     if (length < 0) return 1;
     host->written.append(bytes, static_cast<std::size_t>(length));
     return 0;
@@ -67,7 +67,7 @@ std::int16_t PageHost::StreamObject::WriteText(const char* bytes, HostLong lengt
 
 std::int16_t PageHost::StreamObject::OutputControl(HostLong)
 {
-    host->trace += 'c';
+    host->Note('c');
     return 0;
 }
 

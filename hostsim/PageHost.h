@@ -26,6 +26,7 @@ public:
 
     // Trace letters: g get 103, s get 104, x get of any other interface (refused),
     // r release, q request record, e error reported, c output control, w write.
+    bool tracing = true;
     std::string trace;
     std::string written;
     int outstanding = 0;  // interfaces got and not given back
@@ -35,6 +36,11 @@ public:
     void Clear();
 
 private:
+    void Note(char letter)
+    {
+        if (tracing) trace += letter;
+    }
+
     struct RootObject : orvane::HostRoot {
         PageHost* host;
         void Slot0() override {}
