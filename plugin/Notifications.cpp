@@ -47,7 +47,6 @@ void OnPrintStart(NotificationRecord& record)
     state.printedPageSequence = std::make_unique<PrintedPageSequence>();
     state.pageRectangle = std::make_unique<PageRectangle>();
     RunPrintChecks(record, *state.printedPageSequence, *state.pageRectangle);
-    PreparePageZones();
 
     // The Host expects the print-job interface to be taken and held for the job,
     // whatever the checks decided.
@@ -61,6 +60,9 @@ void OnPrintStart(NotificationRecord& record)
     state.heldPrintJob = static_cast<PrintJobInterface*>(out);
     char* pair[2] = {first.get(), second.get()};
     state.heldPrintJob->Operation3(pair);
+
+    // The zones as the checks left them, ready for the pages.
+    PreparePageZones();
 }
 
 void OnPage()

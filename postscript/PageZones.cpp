@@ -1,6 +1,7 @@
 // Notification 110: the trap zones of the next printed page.
 #include "postscript/PageZones.h"
 
+#include <new>
 #include <unordered_map>
 
 #include "host/HostRequests.h"
@@ -58,13 +59,8 @@ bool HoldsZoneTexts(const PageWriterCache& cache, const TrapZoneList& zones, con
            SameRectangle(cache.rectangle, rectangle);
 }
 
-}  // namespace
-
-void PreparePageZones()
+void Prepare(ModuleState& state, PageWriterCache& cache)
 {
-    ModuleState& state = Module();
-    PageWriterCache& cache = state.pageWriter;
-    cache.Drop();
     cache.text.reserve(LoadTemplate(kTemplatePageZone).length + LoadTemplate(kTemplateZoneDisabled).length + 100);
     if (!state.pageRectangle) return;
     const PageRectangle& rectangle = *state.pageRectangle;
@@ -88,6 +84,22 @@ void PreparePageZones()
         cache.defaultText = ZoneText(cache, cache.defaultName, true, rectangle);
     }
     cache.prepared = true;
+}
+
+}  // namespace
+
+void PreparePageZones()
+{
+    ModuleState& state = Module();
+    PageWriterCache& cache = state.pageWriter;
+    cache.Drop();
+    try {
+        Prepare(state, cache);
+    } catch (const HostError&) {
+        cache.Drop();  // the pages fill their texts as they go and meet the fault there
+    } catch (const std::bad_alloc&) {
+        cache.Drop();
+    }
 }
 
 void WritePageZones(PrintedPageSequence& sequence, const PageRectangle& rectangle)

@@ -13,8 +13,9 @@ class TrapStyle;
 void WriteTrapDefinitions();
 void WritePageDeviceSetup();
 void WritePageZones(PrintedPageSequence& sequence, const PageRectangle& rectangle);
-// At print start, once the zones are loaded and checked: the zone list's page index
-// and the escaped style names, so that a page costs no walk and no allocation.
+// At print start, once the zones are loaded and checked: the zone list's page index,
+// the escaped style names and each zone's text, so that a page costs no walk, no
+// filling and no allocation. Raises nothing: what it cannot prepare, the pages fill.
 void PreparePageZones();
 
 // The pieces, for the writers and their tests.
