@@ -10,6 +10,7 @@
 #include "host/HostInterfaces.h"
 #include "host/HostRequestRecord.h"
 #include "host/ParameterBlock.h"
+#include "hostsim/PlaceholderStream.h"
 
 namespace hostsim {
 
@@ -54,15 +55,8 @@ private:
         void GetRequestRecord(orvane::HostRequestRecord** out) override;
         void ReportError(std::int16_t status, orvane::HostRequestRecord* record) override;
     };
-    struct StreamObject : orvane::PostScriptStream {
+    struct StreamObject : PlaceholderStream {
         PageHost* host;
-        void Slot0() override {}
-        void Slot1() override {}
-        void Slot2() override {}
-        void Slot3() override {}
-        void Slot4() override {}
-        void Slot5() override {}
-        void Slot6() override {}
         std::int16_t WriteText(const char* bytes, orvane::HostLong length) override;
         std::int16_t OutputControl(orvane::HostLong value) override;
     };

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <sstream>
 
+#include "hostsim/PlaceholderStream.h"
 #include "hostsim/ReplyWriter.h"
 #include "hostsim/RequestCheck.h"
 #include "platform/Platform.h"
@@ -82,15 +83,8 @@ struct SimHost::Interfaces {
             host->log.push_back("report " + std::to_string(status));
         }
     };
-    struct Stream : PostScriptStream {
+    struct Stream : PlaceholderStream {
         SimHost* host;
-        void Slot0() override {}
-        void Slot1() override {}
-        void Slot2() override {}
-        void Slot3() override {}
-        void Slot4() override {}
-        void Slot5() override {}
-        void Slot6() override {}
         std::int16_t WriteText(const char* bytes, HostLong length) override { return host->WriteText(bytes, length); }
         std::int16_t OutputControl(HostLong) override
         {

@@ -109,6 +109,9 @@ private:
     int reads_ = 0;
 };
 
+// The text of the page label that names `key`, written out by hand.
+inline std::string Label(std::int32_t key) { return "ORVT " + std::to_string(key) + " ORVT"; }
+
 // The ways one field of a record can fail to be read, shared by the storage tables.
 enum class ReadFault { Fails, FailsAtItsLastByte, Short, CutBefore, CutInside };
 inline const char* FaultName(ReadFault fault)

@@ -18,7 +18,7 @@ using orvane::test::Fields;
 using orvane::test::ReadFault;
 using orvane::test::StorageHost;
 
-std::string Label(std::int32_t key) { return "ORVT " + std::to_string(key) + " ORVT"; }
+using orvane::test::Label;
 
 // What a load keeps when a field fails: the head of the record (everything up to
 // the zone count), the first zone or the second one.

@@ -20,7 +20,7 @@ using orvane::TrapZoneList;
 using orvane::test::Bytes;
 using orvane::test::StorageHost;
 
-std::string Label(std::int32_t key) { return "ORVT " + std::to_string(key) + " ORVT"; }
+using orvane::test::Label;
 
 class DocumentRecordTest : public ::testing::Test {
 protected:
