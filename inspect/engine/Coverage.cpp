@@ -1,0 +1,57 @@
+#include "inspect/engine/Coverage.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "inspect/engine/PlateBandCheck.h"
+
+namespace orvane::inspect {
+
+CoverageMeter::CoverageMeter(const TrapPage& page, double inkLimit)
+    : width_(std::max(page.width, 0)),
+      height_(std::max(page.height, 0)),
+      inks_(page.inks.size()),
+      inkSums_(page.inks.size(), 0) {
+    const double pixel = std::isfinite(page.resolution) && page.resolution > 0 ? 72.0 / page.resolution : 0;
+    pixelArea_ = pixel * pixel;
+    // A limit that is not a number holds nothing back; a negative one everything.
+    limit_ = std::isnan(inkLimit) ? HUGE_VAL : inkLimit * 255.0 / 100.0;
+}
+
+bool CoverageMeter::Push(const PlateBand& band, std::vector<std::uint8_t>& overLimitMask) {
+    overLimitMask.clear();
+    if (failed_ || !BandFits(band, width_, height_, inks_, nextRow_)) {
+        failed_ = true;
+        return false;
+    }
+    const std::size_t pixels = static_cast<std::size_t>(band.rows) * static_cast<std::size_t>(width_);
+    overLimitMask.assign(pixels, 0);
+    for (std::size_t p = 0; p < pixels; ++p) {
+        int total = 0;
+        for (std::size_t i = 0; i < inks_; ++i) {
+            const std::uint8_t tint = band.plates[i][p];
+            total += tint;
+            inkSums_[i] += tint;
+        }
+        maxTotal_ = std::max(maxTotal_, total);
+        if (total > limit_) {
+            overLimitMask[p] = 1;
+            ++overPixels_;
+        }
+    }
+    nextRow_ += band.rows;
+    return true;
+}
+
+CoverageResult CoverageMeter::Result() const {
+    CoverageResult result;
+    result.maxTotal = maxTotal_ * 100.0 / 255.0;
+    result.overLimit = static_cast<double>(overPixels_) * pixelArea_;
+    const double pagePixels = static_cast<double>(width_) * static_cast<double>(height_);
+    result.inkShare.reserve(inks_);
+    for (const std::uint64_t sum : inkSums_)
+        result.inkShare.push_back(pagePixels > 0 ? static_cast<double>(sum) * 100.0 / (255.0 * pagePixels) : 0);
+    return result;
+}
+
+}  // namespace orvane::inspect
