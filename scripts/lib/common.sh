@@ -14,19 +14,63 @@ missing_packages=()
 need_command() { command -v "$1" >/dev/null || missing_packages+=("${@:2}"); }
 need_file() { compgen -G "$1" >/dev/null || missing_packages+=("${@:2}"); }
 
-# Installs what the checks found missing (as root; i386 packages for Wine).
+# What cannot run without a package: said when the package cannot be installed.
+package_purpose() {
+  case "$1" in
+    cmake | g++) echo "every build" ;;
+    googletest | libgtest-dev | libgmock-dev) echo "the unit tests" ;;
+    libbenchmark-dev) echo "the benchmarks" ;;
+    clang | libclang-rt-14-dev) echo "the fuzzers" ;;
+    *mingw-w64-i686) echo "the Windows build and the checks of the DLL" ;;
+    *mingw-w64-x86-64) echo "the 64-bit twin for the checks under Wine" ;;
+    wine32:i386) echo "32-bit Wine" ;;
+    wine | wine64) echo "the checks under Wine" ;;
+    xvfb | xauth) echo "the runs that need a display" ;;
+    ghostscript) echo "the Ghostscript checks and the inspector" ;;
+    imagemagick) echo "the screenshots" ;;
+    zip | unzip) echo "the package" ;;
+    *) echo "the checks that call it" ;;
+  esac
+}
+
+# apt-get update, tried a few times: a mirror being synced fails one index now and
+# then. When some indexes still fail, the install goes on with those that were read.
+update_package_lists() {
+  local try
+  for try in 1 2 3; do
+    apt-get update -q && return 0
+    [ "$try" = 3 ] || sleep $((try * 3))
+  done
+  echo "apt-get update: some package indexes could not be read; installing from the others" >&2
+}
+
+# Installs what the checks found missing (as root; i386 packages for Wine). What still
+# cannot be installed is named in one line with what will therefore not run, and the
+# rest goes on without it: ORVANE_UNINSTALLED lists those packages for the checks.
 install_missing() {
   if [ ${#missing_packages[@]} -eq 0 ]; then return 0; fi
-  local needed
+  local needed package failed=() purposes=()
   mapfile -t needed < <(printf '%s\n' "${missing_packages[@]}" | sort -u)
   missing_packages=()
   if [ "$(id -u)" != 0 ]; then
     echo "missing packages: ${needed[*]} (run as root to install them)" >&2
     return 1
   fi
-  dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
-  apt-get update -q
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${needed[@]}"
+  if printf '%s\n' "${needed[@]}" | grep -q ':i386$'; then
+    dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+  fi
+  update_package_lists
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get install -y -q "${needed[@]}" && return 0
+  # One at a time, to learn which cannot be had.
+  for package in "${needed[@]}"; do
+    apt-get install -y -q "$package" >/dev/null 2>&1 || failed+=("$package")
+  done
+  [ ${#failed[@]} -gt 0 ] || return 0
+  for package in "${failed[@]}"; do purposes+=("$package: $(package_purpose "$package")"); done
+  echo "could not install ${failed[*]}; not run therefore: $(printf '%s; ' "${purposes[@]}" | sed 's/; $//')" >&2
+  ORVANE_UNINSTALLED="${ORVANE_UNINSTALLED:+$ORVANE_UNINSTALLED }${failed[*]}"
+  export ORVANE_UNINSTALLED
 }
 
 # Everything that building and the tests and demos call.
@@ -53,9 +97,19 @@ install_packages() {
   need_command winepath wine
   need_command zip zip
   need_command unzip unzip
-  dpkg -s wine32:i386 >/dev/null 2>&1 || missing_packages+=(wine wine32:i386)
+  # 32-bit Wine only where the kernel runs 32-bit programs (or qemu-i386 is asked for).
+  if i386_programs_run || [ "${ORVANE_QEMU_I386:-0}" = 1 ]; then
+    dpkg -s wine32:i386 >/dev/null 2>&1 || missing_packages+=(wine wine32:i386)
+  fi
   install_missing
   enable_i386_programs
+}
+
+# Ends a check with SKIPPED when a command it needs is not installed, naming it.
+skip_without_command() {  # command package
+  command -v "$1" >/dev/null && return 0
+  echo "skipped: $1 is not installed (package $2)"
+  exit "$SKIPPED"
 }
 
 build_native() {
@@ -65,6 +119,10 @@ build_native() {
 
 # Builds the Windows targets named (all when none is).
 build_win32() {
+  if ! command -v i686-w64-mingw32-g++ >/dev/null; then
+    echo "no Windows build: i686-w64-mingw32-g++ is not installed (package g++-mingw-w64-i686)" >&2
+    return 0
+  fi
   local targets=()
   [ $# -eq 0 ] || targets=(--target "$@")
   cmake -S "$ROOT" -B "$BUILD_ROOT/win32" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
