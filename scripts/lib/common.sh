@@ -91,6 +91,10 @@ install_packages() {
   need_command convert imagemagick
   need_command compare imagemagick
   need_command jq jq
+  need_file "/usr/include/*/tiffio.h" libtiff-dev
+  need_file /usr/include/png.h libpng-dev
+  need_file /usr/include/nlohmann/json.hpp nlohmann-json3-dev
+  need_file /usr/bin/time time
   need_command script bsdutils
   need_command wine wine
   need_command wineserver wine

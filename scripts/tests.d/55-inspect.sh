@@ -117,6 +117,19 @@ done <<EOF
 5 2 #D91919 dashed
 EOF
 
+# A job writes no file outside the inspector's output: not in the shared temporary
+# folder, not beside itself, not in the folder it is run from.
+probe="/tmp/orvane-inspect-probe-$$"
+cat >"$jobs/writer.ps" <<EOF
+%!PS
+[($probe) ($work/probe) (probe)] { { (w) file dup (x) writestring closefile } stopped pop } forall
+showpage
+EOF
+(cd "$work" && inspect "$jobs/writer.ps" --out "$work/pictures-writer" >/dev/null 2>&1) || true
+for written in "$probe" "$work/probe"; do
+  [ ! -e "$written" ] || { problem "the job wrote $written"; rm -f "$written"; }
+done
+
 # Progress: a line on a terminal, nothing otherwise (the clean runs above).
 script -qec "$ROOT/scripts/inspect $jobs/sample.ps --out $work/pictures-tty >/dev/null" /dev/null >"$work/tty" || true
 grep -q "inspect: page 6 of 6" "$work/tty" || problem "no progress line on a terminal"
