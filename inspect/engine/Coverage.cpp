@@ -14,8 +14,8 @@ CoverageMeter::CoverageMeter(const TrapPage& page, double inkLimit)
       inkSums_(page.inks.size(), 0) {
     const double pixel = std::isfinite(page.resolution) && page.resolution > 0 ? 72.0 / page.resolution : 0;
     pixelArea_ = pixel * pixel;
-    // A limit that is not a number holds nothing back; a negative one everything.
-    limit_ = std::isnan(inkLimit) ? HUGE_VAL : inkLimit * 255.0 / 100.0;
+    // A limit that is not a number has nothing over it (comparisons with NaN are false).
+    limit_ = inkLimit * 255.0 / 100.0;
 }
 
 bool CoverageMeter::Push(const PlateBand& band, std::vector<std::uint8_t>& overLimitMask) {

@@ -1,42 +1,281 @@
-// Unfinished: rows pass through without traps until the engine lands.
 #include "inspect/engine/TrapEngine.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <unordered_map>
+
 #include "inspect/engine/PlateBandCheck.h"
+#include "inspect/engine/TrapDecision.h"
 
 namespace orvane::inspect {
+namespace {
+
+constexpr int kMaxSide = 1 << 20;  // pixels; a larger page is refused, not allocated
+
+struct Offset {
+    int dx;
+    int dy;
+};
+using Disk = std::vector<Offset>;
+
+// Pixels whose centre lies within `width` of an edge next to the seed pixel: the seed's own
+// centre is half a pixel from the edge.
+Disk MakeDisk(double width) {
+    Disk disk;
+    const double radius = width - 0.5;
+    if (!(radius >= -1e-9)) return disk;
+    const int reach = static_cast<int>(std::floor(radius + 1e-9));
+    for (int dy = -reach; dy <= reach; ++dy)
+        for (int dx = -reach; dx <= reach; ++dx)
+            if (dx * dx + dy * dy <= radius * radius + 1e-9) disk.push_back({dx, dy});
+    return disk;
+}
+
+struct Decision {
+    PairDecision pair;
+    int record = 0;  // into traps or untrapped, as pair.trap says
+    int zone = 0;
+    int style = 0;
+    const Disk* darkerDisk = nullptr;
+    const Disk* lighterDisk = nullptr;
+};
+
+}  // namespace
 
 struct TrapEngine::State {
     TrapPage page;
-    int nextRow = 0;
+    std::vector<ResolvedStyle> styles;
+    int tolerance = 0;
+    int width = 0;
+    int height = 0;
+    std::size_t inks = 0;
+    double pixelPoints = 0;
+    int reach = 0;     // rows a trap reaches from its edge
+    int capacity = 0;  // rows of the ring
     bool failed = false;
+
+    // The ring of rows [low, high): input, output and the zone that holds each pixel.
+    int low = 0;
+    int high = 0;
+    int edgeRow = 0;  // next row whose edges are found
+    std::vector<std::vector<std::uint8_t>> input;
+    std::vector<std::vector<std::uint8_t>> output;
+    std::vector<std::uint8_t> mask;
+    std::vector<int> zoneOf;
+
+    std::map<long, Disk> disks;
+    std::unordered_map<std::string, int> decisionIndex;
+    std::vector<Decision> decisions;
+    std::string key;
+    std::vector<std::uint8_t> colourA;
+    std::vector<std::uint8_t> colourB;
     std::vector<TrapRecord> traps;
     std::vector<UntrappedEdge> untrapped;
+
+    std::size_t At(int x, int y) const {
+        return static_cast<std::size_t>(y % capacity) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x);
+    }
+    void Colour(int x, int y, std::vector<std::uint8_t>& colour) const {
+        const std::size_t at = At(x, y);
+        for (std::size_t i = 0; i < inks; ++i) colour[i] = input[i][at];
+    }
+    bool Differs(std::size_t a, std::size_t b) const {
+        for (std::size_t i = 0; i < inks; ++i)
+            if (std::abs(input[i][a] - input[i][b]) > tolerance) return true;
+        return false;
+    }
+
+    const Disk* DiskOf(double width);
+    void AppendRow(const PlateBand& band, int row);
+    void FillZones(int y);
+    const Decision& Decide(int zone, const std::vector<std::uint8_t>& lighter, const std::vector<std::uint8_t>& darker);
+    void Edge(int ax, int ay, int bx, int by);
+    void FindEdges(int y);
+    void Stamp(int sx, int sy, const Disk& disk, int zone, int style, const std::vector<int>& inkList,
+               const std::vector<std::uint8_t>& tints);
+    void Emit(int upTo, TrapBand& out);
 };
 
-TrapEngine::TrapEngine(const TrapPage& page, const TrapOptions&) : state_(std::make_unique<State>()) {
-    state_->page = page;
+const Disk* TrapEngine::State::DiskOf(double width) {
+    const long key = std::lround(width * 1024.0);
+    auto found = disks.find(key);
+    if (found == disks.end()) found = disks.emplace(key, MakeDisk(width)).first;
+    return &found->second;
+}
+
+void TrapEngine::State::FillZones(int y) {
+    int* zones = zoneOf.data() + static_cast<std::size_t>(y % capacity) * static_cast<std::size_t>(width);
+    std::fill(zones, zones + width, -1);
+    if (!page.trapping) return;
+    for (std::size_t z = 0; z < page.zones.size(); ++z) {
+        const TrapZoneRect& zone = page.zones[z];
+        if (zone.style < 0 || static_cast<std::size_t>(zone.style) >= styles.size()) continue;
+        if (y < zone.y0 || y >= zone.y1) continue;
+        const int x0 = std::max(zone.x0, 0);
+        const int x1 = std::min(zone.x1, width);
+        if (x0 < x1) std::fill(zones + x0, zones + x1, static_cast<int>(z));
+    }
+}
+
+void TrapEngine::State::AppendRow(const PlateBand& band, int row) {
+    const std::size_t from = static_cast<std::size_t>(row) * static_cast<std::size_t>(width);
+    const std::size_t to = At(0, high);
+    for (std::size_t i = 0; i < inks; ++i) {
+        std::copy_n(band.plates[i].data() + from, width, input[i].data() + to);
+        std::copy_n(band.plates[i].data() + from, width, output[i].data() + to);
+    }
+    std::fill_n(mask.data() + to, width, 0);
+    FillZones(high);
+    ++high;
+}
+
+const Decision& TrapEngine::State::Decide(int zone, const std::vector<std::uint8_t>& lighter,
+                                          const std::vector<std::uint8_t>& darker) {
+    key.assign(reinterpret_cast<const char*>(&zone), sizeof zone);
+    key.append(lighter.begin(), lighter.end());
+    key.append(darker.begin(), darker.end());
+    const auto found = decisionIndex.find(key);
+    if (found != decisionIndex.end()) return decisions[found->second];
+
+    Decision d;
+    d.zone = zone;
+    d.style = page.zones[zone].style;
+    d.pair = DecidePair(page.inks, styles[d.style], lighter.data(), darker.data());
+    if (d.pair.trap) {
+        const bool centre = d.pair.placement == TrapPlacement::Centre;
+        d.darkerDisk = DiskOf(centre ? d.pair.widthPixels / 2 : d.pair.widthPixels);
+        if (centre) d.lighterDisk = d.darkerDisk;
+        d.record = static_cast<int>(traps.size());
+        traps.push_back({zone, d.style, lighter, darker, d.pair.toDarker, d.pair.placement, d.pair.widthPoints, 0});
+    } else {
+        d.record = static_cast<int>(untrapped.size());
+        untrapped.push_back({zone, d.style, lighter, darker, d.pair.reason, 0});
+    }
+    decisionIndex.emplace(key, static_cast<int>(decisions.size()));
+    decisions.push_back(std::move(d));
+    return decisions.back();
+}
+
+void TrapEngine::State::Stamp(int sx, int sy, const Disk& disk, int zone, int style, const std::vector<int>& inkList,
+                              const std::vector<std::uint8_t>& tints) {
+    const std::size_t seed = At(sx, sy);
+    const auto tag = static_cast<std::uint8_t>(std::min(style + 1, 255));
+    for (const Offset& o : disk) {
+        const int x = sx + o.dx;
+        const int y = sy + o.dy;
+        if (x < 0 || x >= width || y < low || y >= high) continue;
+        const std::size_t at = At(x, y);
+        if (zoneOf[at] != zone || Differs(at, seed)) continue;
+        for (std::size_t k = 0; k < inkList.size(); ++k) {
+            std::uint8_t& tint = output[inkList[k]][at];
+            tint = std::max(tint, tints[k]);
+        }
+        mask[at] = tag;
+    }
+}
+
+void TrapEngine::State::Edge(int ax, int ay, int bx, int by) {
+    Colour(ax, ay, colourA);
+    Colour(bx, by, colourB);
+    const bool aLighter = IsLighter(page.inks, colourA.data(), colourB.data());
+    const int darkX = aLighter ? bx : ax;
+    const int darkY = aLighter ? by : ay;
+    const int zone = zoneOf[At(darkX, darkY)];
+    if (zone < 0) return;
+    const Decision& d = aLighter ? Decide(zone, colourA, colourB) : Decide(zone, colourB, colourA);
+    if (!d.pair.trap) {
+        untrapped[d.record].length += pixelPoints;
+        return;
+    }
+    traps[d.record].length += pixelPoints;
+    Stamp(darkX, darkY, *d.darkerDisk, zone, d.style, d.pair.toDarker, d.pair.toDarkerTint);
+    if (d.lighterDisk)
+        Stamp(aLighter ? ax : bx, aLighter ? ay : by, *d.lighterDisk, zone, d.style, d.pair.toLighter,
+              d.pair.toLighterTint);
+}
+
+void TrapEngine::State::FindEdges(int y) {
+    const bool below = y + 1 < high;
+    for (int x = 0; x < width; ++x) {
+        const std::size_t here = At(x, y);
+        if (x + 1 < width && Differs(here, here + 1)) Edge(x, y, x + 1, y);
+        if (below && Differs(here, At(x, y + 1))) Edge(x, y, x, y + 1);
+    }
+}
+
+void TrapEngine::State::Emit(int upTo, TrapBand& out) {
+    if (out.rows == 0) {
+        out.y0 = low;
+        out.trapped.assign(inks, {});
+    }
+    for (; low < upTo; ++low) {
+        const std::size_t from = At(0, low);
+        for (std::size_t i = 0; i < inks; ++i)
+            out.trapped[i].insert(out.trapped[i].end(), output[i].begin() + from, output[i].begin() + from + width);
+        out.mask.insert(out.mask.end(), mask.begin() + from, mask.begin() + from + width);
+        ++out.rows;
+    }
+}
+
+TrapEngine::TrapEngine(const TrapPage& page, const TrapOptions& options) : state_(std::make_unique<State>()) {
+    State& s = *state_;
+    s.page = page;
+    s.width = page.width;
+    s.height = page.height;
+    s.inks = page.inks.size();
+    if (page.width < 0 || page.height < 0 || page.width > kMaxSide || page.height > kMaxSide ||
+        !std::isfinite(page.resolution) || page.resolution <= 0) {
+        s.failed = true;
+        return;
+    }
+    s.tolerance = std::clamp(options.mergeTolerance, 0, 255);
+    s.pixelPoints = 72.0 / page.resolution;
+    s.styles = ResolveStyles(page, options.maxWidthPixels);
+    double widest = 0;
+    for (const ResolvedStyle& style : s.styles) widest = std::max({widest, style.widthPixels, style.blackWidthPixels});
+    s.reach = static_cast<int>(std::ceil(widest));
+    s.capacity = 2 * s.reach + 3;
+    const std::size_t ring = static_cast<std::size_t>(s.capacity) * static_cast<std::size_t>(s.width);
+    s.input.assign(s.inks, std::vector<std::uint8_t>(ring));
+    s.output.assign(s.inks, std::vector<std::uint8_t>(ring));
+    s.mask.assign(ring, 0);
+    s.zoneOf.assign(ring, -1);
+    s.colourA.resize(s.inks);
+    s.colourB.resize(s.inks);
 }
 
 TrapEngine::~TrapEngine() = default;
 
-int TrapEngine::HaloRows() const { return 0; }
+int TrapEngine::HaloRows() const { return 2 * state_->reach + 1; }
 
 bool TrapEngine::Push(const PlateBand& band, TrapBand& out) {
     out = TrapBand{};
     State& s = *state_;
-    if (s.failed || s.page.width < 0 || !BandFits(band, s.page.width, s.page.height, s.page.inks.size(), s.nextRow)) {
+    if (s.failed || !BandFits(band, s.width, s.height, s.inks, s.high)) {
         s.failed = true;
         return false;
     }
-    out.y0 = band.y0;
-    out.rows = band.rows;
-    out.trapped = band.plates;
-    out.mask.assign(static_cast<std::size_t>(band.rows) * static_cast<std::size_t>(s.page.width), 0);
-    s.nextRow += band.rows;
+    for (int row = 0; row < band.rows; ++row) {
+        s.AppendRow(band, row);
+        // A row's edges are found once every row their traps can reach is in.
+        while (s.edgeRow + 1 + s.reach < s.high) s.FindEdges(s.edgeRow++);
+        s.Emit(std::max(s.low, s.edgeRow - s.reach), out);
+    }
+    if (out.rows == 0) out = TrapBand{};
     return true;
 }
 
-void TrapEngine::Finish(TrapBand& out) { out = TrapBand{}; }
+void TrapEngine::Finish(TrapBand& out) {
+    out = TrapBand{};
+    State& s = *state_;
+    if (s.failed) return;
+    while (s.edgeRow < s.high) s.FindEdges(s.edgeRow++);
+    s.Emit(s.high, out);
+    if (out.rows == 0) out = TrapBand{};
+}
 
 bool TrapEngine::Failed() const { return state_->failed; }
 const std::vector<TrapRecord>& TrapEngine::Traps() const { return state_->traps; }

@@ -27,8 +27,6 @@
 //   every zone and pages without trapping get no traps; where zones overlap, the one set
 //   last holds.
 // Edge lengths count pixel sides, so a slanted edge measures its staircase.
-//
-// UNFINISHED: the implementation so far passes the plates through without traps.
 #pragma once
 #include <cstdint>
 #include <memory>
