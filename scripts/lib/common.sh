@@ -116,6 +116,14 @@ skip_without_command() {  # command package
   exit "$SKIPPED"
 }
 
+# The build folder that the sanitizer run and the fuzzers share (clang, AddressSanitizer
+# and UndefinedBehaviorSanitizer): the core is compiled once for both.
+SANITIZED_BUILD="${SANITIZE_BUILD_DIR:-$BUILD_ROOT/asan}"
+configure_sanitized() {
+  CC=clang CXX=clang++ cmake -S "$ROOT" -B "$SANITIZED_BUILD" -DCMAKE_BUILD_TYPE=Debug \
+    -DORVANE_SANITIZE=ON -DORVANE_FUZZ=ON -DORVANE_BENCH=OFF >/dev/null
+}
+
 build_native() {
   cmake -S "$ROOT" -B "$BUILD_ROOT/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
   cmake --build "$BUILD_ROOT/native" -j"$JOBS"

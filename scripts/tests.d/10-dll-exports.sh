@@ -1,5 +1,6 @@
 # The product is a PE32 i386 DLL that exports only main and imports only system DLLs.
 source "$(dirname "$0")/../lib/common.sh"
+skip_without_command i686-w64-mingw32-g++ g++-mingw-w64-i686
 dll="$BUILD_ROOT/win32/OrvaneTrp.dll"
 dump=$(i686-w64-mingw32-objdump -p "$dll")
 grep -q "file format pei-i386" <<<"$dump"

@@ -2,6 +2,7 @@
 # the version, read from the PE file by the native resource tests (which must not
 # skip here).
 source "$(dirname "$0")/../lib/common.sh"
+skip_without_command i686-w64-mingw32-g++ g++-mingw-w64-i686
 dll="$BUILD_ROOT/win32/OrvaneTrp.dll"
 [ -f "$dll" ] || { echo "no DLL at $dll"; exit 1; }
 out=$(ORVANE_DLL="$dll" "$BUILD_ROOT/native/unit_tests" --gtest_filter='ResourceTest.*:VersionResource.*' 2>&1) || { echo "$out"; exit 1; }

@@ -6,20 +6,18 @@ source "$(dirname "$0")/../lib/common.sh"
 if [ "${1:-}" = --help ]; then
   cat <<EOF
 usage: $(basename "$0")
-  Builds unit_tests with -DORVANE_SANITIZE=ON in \$ORVANE_BUILD/asan (SANITIZE_BUILD_DIR
-  to choose another folder, SANITIZE_CXX another compiler than g++) and runs them with ctest.
+  Builds unit_tests with clang and -DORVANE_SANITIZE=ON in \$ORVANE_BUILD/asan, the folder
+  the fuzzers build in too (SANITIZE_BUILD_DIR to choose another), and runs them with ctest.
 EOF
   exit 0
 fi
-BUILD="${SANITIZE_BUILD_DIR:-$BUILD_ROOT/asan}"
-CXX_SANITIZE="${SANITIZE_CXX:-g++}"
+BUILD="$SANITIZED_BUILD"
 command -v cmake >/dev/null || { echo "sanitizers: cmake missing (package cmake)"; exit 2; }
 command -v ctest >/dev/null || { echo "sanitizers: ctest missing (package cmake)"; exit 2; }
-command -v "$CXX_SANITIZE" >/dev/null || { echo "sanitizers: $CXX_SANITIZE missing (package g++ or clang)"; exit 2; }
+skip_without_command clang++ clang
 command -v nm >/dev/null || { echo "sanitizers: nm missing (package binutils)"; exit 2; }
 
-CXX="$CXX_SANITIZE" cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=Debug -DORVANE_SANITIZE=ON \
-  -DORVANE_BENCH=OFF >/dev/null || { echo "sanitizers: cmake could not configure $BUILD"; exit 2; }
+configure_sanitized || { echo "sanitizers: cmake could not configure $BUILD"; exit 2; }
 cmake --build "$BUILD" -j"$JOBS" --target unit_tests || { echo "sanitizers: the build failed"; exit 1; }
 
 # A run is only worth its name when both runtimes are linked in.

@@ -2,6 +2,7 @@
 # setup is skipped without error) and on a device that traps with type 1001 (the
 # guarded code runs, and defines and uses exactly the expected resources).
 source "$(dirname "$0")/../lib/common.sh"
+skip_without_command gs ghostscript
 NATIVE="${ORVANE_NATIVE_BUILD:-$BUILD_ROOT/native}"
 GSDIR="$ROOT/tests/ghostscript"
 DEVICE="$ROOT/inspect/trap-device.ps"

@@ -2,6 +2,7 @@
 # reports is what the publication holds), on jobs damaged here (exit status and the
 # message a user needs), its pictures, its JSON and its progress line.
 source "$(dirname "$0")/../lib/common.sh"
+skip_without_command gs ghostscript
 source "$ROOT/scripts/lib/hostsim.sh"
 NATIVE="$BUILD_ROOT/native"
 EXPECTED="$ROOT/tests/inspect"

@@ -2,6 +2,7 @@
 # DLL keeps its only export and its resources (the native resource tests read them
 # from it and must not skip).
 source "$(dirname "$0")/../lib/common.sh"
+skip_without_command i686-w64-mingw32-g++ g++-mingw-w64-i686
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 version=$(head -n 1 "$ROOT/VERSION")
