@@ -23,7 +23,7 @@ package_purpose() {
     clang | libclang-rt-14-dev) echo "the fuzzers" ;;
     *mingw-w64-i686) echo "the Windows build and the checks of the DLL" ;;
     *mingw-w64-x86-64) echo "the 64-bit twin for the checks under Wine" ;;
-    wine32:i386) echo "32-bit Wine" ;;
+    wine32:i386) echo "32-bit Wine; the 64-bit twin runs its checks where wine64 does" ;;
     wine | wine64) echo "the checks under Wine" ;;
     xvfb | xauth) echo "the runs that need a display" ;;
     ghostscript) echo "the Ghostscript checks and the inspector" ;;
@@ -67,8 +67,8 @@ install_missing() {
     apt-get install -y -q "$package" >/dev/null 2>&1 || failed+=("$package")
   done
   [ ${#failed[@]} -gt 0 ] || return 0
-  for package in "${failed[@]}"; do purposes+=("$package: $(package_purpose "$package")"); done
-  echo "could not install ${failed[*]}; not run therefore: $(printf '%s; ' "${purposes[@]}" | sed 's/; $//')" >&2
+  for package in "${failed[@]}"; do purposes+=("$package (not run without it: $(package_purpose "$package"))"); done
+  echo "could not install $(printf '%s, ' "${purposes[@]}" | sed 's/, $//'); going on with the rest" >&2
   ORVANE_UNINSTALLED="${ORVANE_UNINSTALLED:+$ORVANE_UNINSTALLED }${failed[*]}"
   export ORVANE_UNINSTALLED
 }
