@@ -25,20 +25,31 @@ bool CoverageMeter::Push(const PlateBand& band, std::vector<std::uint8_t>& overL
         return false;
     }
     const std::size_t pixels = static_cast<std::size_t>(band.rows) * static_cast<std::size_t>(width_);
-    overLimitMask.assign(pixels, 0);
-    for (std::size_t p = 0; p < pixels; ++p) {
-        int total = 0;
-        for (std::size_t i = 0; i < inks_; ++i) {
-            const std::uint8_t tint = band.plates[i][p];
-            total += tint;
-            inkSums_[i] += tint;
+    // Plate by plate, so that the loops run over contiguous tints.
+    totals_.assign(pixels, 0);
+    std::uint32_t* totals = totals_.data();
+    for (std::size_t i = 0; i < inks_; ++i) {
+        const std::uint8_t* plate = band.plates[i].data();
+        std::uint64_t sum = 0;
+        for (std::size_t p = 0; p < pixels; ++p) {
+            sum += plate[p];
+            totals[p] += plate[p];
         }
-        maxTotal_ = std::max(maxTotal_, total);
-        if (total > limit_) {
-            overLimitMask[p] = 1;
-            ++overPixels_;
-        }
+        inkSums_[i] += sum;
     }
+    overLimitMask.assign(pixels, 0);
+    std::uint8_t* mask = overLimitMask.data();
+    std::uint32_t highest = 0;
+    std::uint64_t over = 0;
+    const double limit = limit_;
+    for (std::size_t p = 0; p < pixels; ++p) {
+        highest = std::max(highest, totals[p]);
+        const bool above = totals[p] > limit;
+        mask[p] = above;
+        over += above;
+    }
+    maxTotal_ = std::max(maxTotal_, highest);
+    overPixels_ += over;
     nextRow_ += band.rows;
     return true;
 }

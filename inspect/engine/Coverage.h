@@ -36,9 +36,10 @@ private:
     double limit_ = 0;      // in tints: sums above it are over the limit
     int nextRow_ = 0;
     bool failed_ = false;
-    int maxTotal_ = 0;
+    std::uint32_t maxTotal_ = 0;
     std::uint64_t overPixels_ = 0;
     std::vector<std::uint64_t> inkSums_;
+    std::vector<std::uint32_t> totals_;  // per pixel of the band: the sum over plates
 };
 
 }  // namespace orvane::inspect

@@ -65,6 +65,8 @@ struct TrapEngine::State {
     std::vector<std::vector<std::uint8_t>> output;
     std::vector<std::uint8_t> mask;
     std::vector<int> zoneOf;
+    std::vector<std::uint8_t> rightDiffers;  // per pixel of the row whose edges are found
+    std::vector<std::uint8_t> belowDiffers;
 
     std::map<long, Disk> disks;
     std::unordered_map<std::string, int> decisionIndex;
@@ -199,10 +201,24 @@ void TrapEngine::State::Edge(int ax, int ay, int bx, int by) {
 
 void TrapEngine::State::FindEdges(int y) {
     const bool below = y + 1 < high;
+    // Most neighbours are equal: mark, plate by plate, those that are not, then look closer.
+    const std::size_t here = At(0, y);
+    const std::size_t next = below ? At(0, y + 1) : here;
+    const std::size_t w = static_cast<std::size_t>(width);
+    std::uint8_t* right = rightDiffers.data();
+    std::uint8_t* down = belowDiffers.data();
+    std::fill_n(right, w, 0);
+    std::fill_n(down, w, 0);
+    for (std::size_t i = 0; i < inks; ++i) {
+        const std::uint8_t* row = input[i].data() + here;
+        const std::uint8_t* rowBelow = input[i].data() + next;
+        for (std::size_t x = 0; x + 1 < w; ++x) right[x] |= row[x] ^ row[x + 1];
+        for (std::size_t x = 0; x < w; ++x) down[x] |= row[x] ^ rowBelow[x];
+    }
     for (int x = 0; x < width; ++x) {
-        const std::size_t here = At(x, y);
-        if (x + 1 < width && Differs(here, here + 1)) Edge(x, y, x + 1, y);
-        if (below && Differs(here, At(x, y + 1))) Edge(x, y, x, y + 1);
+        const std::size_t at = here + static_cast<std::size_t>(x);
+        if (rightDiffers[x] && Differs(at, at + 1)) Edge(x, y, x + 1, y);
+        if (belowDiffers[x] && Differs(at, next + static_cast<std::size_t>(x))) Edge(x, y, x, y + 1);
     }
 }
 
@@ -243,6 +259,8 @@ TrapEngine::TrapEngine(const TrapPage& page, const TrapOptions& options) : state
     s.output.assign(s.inks, std::vector<std::uint8_t>(ring));
     s.mask.assign(ring, 0);
     s.zoneOf.assign(ring, -1);
+    s.rightDiffers.assign(static_cast<std::size_t>(s.width), 0);
+    s.belowDiffers.assign(static_cast<std::size_t>(s.width), 0);
     s.colourA.resize(s.inks);
     s.colourB.resize(s.inks);
 }
