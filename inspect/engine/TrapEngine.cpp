@@ -1,6 +1,7 @@
 #include "inspect/engine/TrapEngine.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <map>
@@ -9,38 +10,20 @@
 
 #include "inspect/engine/PlateBandCheck.h"
 #include "inspect/engine/TrapDecision.h"
+#include "inspect/engine/TrapDisk.h"
 
 namespace orvane::inspect {
 namespace {
 
 constexpr int kMaxSide = 1 << 20;  // pixels; a larger page is refused, not allocated
 
-struct Offset {
-    int dx;
-    int dy;
-};
-using Disk = std::vector<Offset>;
-
-// Pixels whose centre lies within `width` of an edge next to the seed pixel: the seed's own
-// centre is half a pixel from the edge.
-Disk MakeDisk(double width) {
-    Disk disk;
-    const double radius = width - 0.5;
-    if (!(radius >= -1e-9)) return disk;
-    const int reach = static_cast<int>(std::floor(radius + 1e-9));
-    for (int dy = -reach; dy <= reach; ++dy)
-        for (int dx = -reach; dx <= reach; ++dx)
-            if (dx * dx + dy * dy <= radius * radius + 1e-9) disk.push_back({dx, dy});
-    return disk;
-}
-
 struct Decision {
     PairDecision pair;
     int record = 0;  // into traps or untrapped, as pair.trap says
     int zone = 0;
     int style = 0;
-    const Disk* darkerDisk = nullptr;
-    const Disk* lighterDisk = nullptr;
+    const TrapDisk* darkerDisk = nullptr;
+    const TrapDisk* lighterDisk = nullptr;
 };
 
 }  // namespace
@@ -68,7 +51,13 @@ struct TrapEngine::State {
     std::vector<std::uint8_t> rightDiffers;  // per pixel of the row whose edges are found
     std::vector<std::uint8_t> belowDiffers;
 
-    std::map<long, Disk> disks;
+    std::map<long, TrapDisk> disks;
+    // Per column, the last seed stamped there, by row parity: its row and 2 × decision + side.
+    struct SeedMark {
+        int row = -1;
+        int seed = -1;
+    };
+    std::array<std::vector<SeedMark>, 2> seedMarks;
     std::unordered_map<std::string, int> decisionIndex;
     std::vector<Decision> decisions;
     std::string key;
@@ -90,21 +79,22 @@ struct TrapEngine::State {
         return false;
     }
 
-    const Disk* DiskOf(double width);
+    const TrapDisk* DiskOf(double width);
     void AppendRow(const PlateBand& band, int row);
     void FillZones(int y);
     const Decision& Decide(int zone, const std::vector<std::uint8_t>& lighter, const std::vector<std::uint8_t>& darker);
     void Edge(int ax, int ay, int bx, int by);
     void FindEdges(int y);
-    void Stamp(int sx, int sy, const Disk& disk, int zone, int style, const std::vector<int>& inkList,
+    const std::vector<Offset>* NewPixels(int sx, int sy, int seed, const TrapDisk& disk);
+    void Stamp(int sx, int sy, int seed, const TrapDisk& disk, int zone, int style, const std::vector<int>& inkList,
                const std::vector<std::uint8_t>& tints);
     void Emit(int upTo, TrapBand& out);
 };
 
-const Disk* TrapEngine::State::DiskOf(double width) {
+const TrapDisk* TrapEngine::State::DiskOf(double width) {
     const long key = std::lround(width * 1024.0);
     auto found = disks.find(key);
-    if (found == disks.end()) found = disks.emplace(key, MakeDisk(width)).first;
+    if (found == disks.end()) found = disks.emplace(key, MakeTrapDisk(width)).first;
     return &found->second;
 }
 
@@ -161,16 +151,40 @@ const Decision& TrapEngine::State::Decide(int zone, const std::vector<std::uint8
     return decisions.back();
 }
 
-void TrapEngine::State::Stamp(int sx, int sy, const Disk& disk, int zone, int style, const std::vector<int>& inkList,
-                              const std::vector<std::uint8_t>& tints) {
-    const std::size_t seed = At(sx, sy);
+// The pixels of the seed's disk still to paint: none when the same seed was stamped at
+// this pixel, the rim when a neighbour before it was, else the whole disk. Both stamps
+// paint the same tints on the same colour, so what they share is painted once.
+const std::vector<Offset>* TrapEngine::State::NewPixels(int sx, int sy, int seed, const TrapDisk& disk) {
+    auto& marks = seedMarks[sy & 1];
+    SeedMark& here = marks[sx];
+    if (here.row == sy && here.seed == seed) return nullptr;
+    const std::vector<Offset>* pixels = &disk.all;
+    for (std::size_t k = 0; k < TrapDisk::kBefore.size(); ++k) {
+        const int x = sx + TrapDisk::kBefore[k].dx;
+        const int y = sy + TrapDisk::kBefore[k].dy;
+        if (x < 0 || x >= width || y < 0) continue;
+        const SeedMark& before = seedMarks[y & 1][x];
+        if (before.row == y && before.seed == seed) {
+            pixels = &disk.beyond[k];
+            break;
+        }
+    }
+    here = {sy, seed};
+    return pixels;
+}
+
+void TrapEngine::State::Stamp(int sx, int sy, int seed, const TrapDisk& disk, int zone, int style,
+                              const std::vector<int>& inkList, const std::vector<std::uint8_t>& tints) {
+    const std::vector<Offset>* pixels = NewPixels(sx, sy, seed, disk);
+    if (!pixels) return;
+    const std::size_t origin = At(sx, sy);
     const auto tag = static_cast<std::uint8_t>(std::min(style + 1, 255));
-    for (const Offset& o : disk) {
+    for (const Offset& o : *pixels) {
         const int x = sx + o.dx;
         const int y = sy + o.dy;
         if (x < 0 || x >= width || y < low || y >= high) continue;
         const std::size_t at = At(x, y);
-        if (zoneOf[at] != zone || Differs(at, seed)) continue;
+        if (zoneOf[at] != zone || Differs(at, origin)) continue;
         for (std::size_t k = 0; k < inkList.size(); ++k) {
             std::uint8_t& tint = output[inkList[k]][at];
             tint = std::max(tint, tints[k]);
@@ -193,9 +207,10 @@ void TrapEngine::State::Edge(int ax, int ay, int bx, int by) {
         return;
     }
     traps[d.record].length += pixelPoints;
-    Stamp(darkX, darkY, *d.darkerDisk, zone, d.style, d.pair.toDarker, d.pair.toDarkerTint);
+    const int seed = 2 * static_cast<int>(&d - decisions.data());
+    Stamp(darkX, darkY, seed, *d.darkerDisk, zone, d.style, d.pair.toDarker, d.pair.toDarkerTint);
     if (d.lighterDisk)
-        Stamp(aLighter ? ax : bx, aLighter ? ay : by, *d.lighterDisk, zone, d.style, d.pair.toLighter,
+        Stamp(aLighter ? ax : bx, aLighter ? ay : by, seed + 1, *d.lighterDisk, zone, d.style, d.pair.toLighter,
               d.pair.toLighterTint);
 }
 
@@ -259,6 +274,7 @@ TrapEngine::TrapEngine(const TrapPage& page, const TrapOptions& options) : state
     s.output.assign(s.inks, std::vector<std::uint8_t>(ring));
     s.mask.assign(ring, 0);
     s.zoneOf.assign(ring, -1);
+    for (auto& marks : s.seedMarks) marks.assign(static_cast<std::size_t>(s.width), {});
     s.rightDiffers.assign(static_cast<std::size_t>(s.width), 0);
     s.belowDiffers.assign(static_cast<std::size_t>(s.width), 0);
     s.colourA.resize(s.inks);
