@@ -253,6 +253,37 @@ TEST(TrapEngine, GivesTheSameAnswerForEveryBandHeight)
     }
 }
 
+struct MergeCase {
+    const char* name;
+    int step;       // cyan tint added from one column to the next
+    int tolerance;  // TrapOptions::mergeTolerance
+    std::size_t pairs;
+};
+
+TEST(TrapEngine, TakesNeighboursWithinTheToleranceForOneColour)
+{
+    // A cyan ramp over magenta: steps within the tolerance make no edges, so no trap
+    // decisions; steps past it meet as colours (and the magenta under both gives no gap).
+    const MergeCase cases[] = {
+        {"steps of 2 within 2", 2, 2, 0},
+        {"steps of 3 past 2", 3, 2, 8},
+        {"steps of 1 past 0", 1, 0, 8},
+        {"a tolerance past every tint", 30, 300, 0},
+    };
+    const Rows rows{"abcdefghi"};
+    for (const MergeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Legend legend;
+        for (int x = 0; x < 9; ++x)
+            legend[static_cast<char>('a' + x)] = {static_cast<std::uint8_t>(100 + c.step * x), 255, 0, 0, 0};
+        TrapEngine engine(Page(rows), {c.tolerance, 64});
+        TrapBand out;
+        ASSERT_TRUE(engine.Push(PlateBand{0, 1, Plates(rows, legend, 0, 1)}, out));
+        engine.Finish(out);
+        EXPECT_EQ(engine.Traps().size() + engine.Untrapped().size(), c.pairs);
+    }
+}
+
 TEST(TrapEngine, RefusesBandsThatDoNotFitAndSurvivesBadNumbers)
 {
     const Legend legend{{'A', kYellow}, {'B', kCyan}};
