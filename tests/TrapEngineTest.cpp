@@ -276,12 +276,30 @@ TEST(TrapEngine, TakesNeighboursWithinTheToleranceForOneColour)
         Legend legend;
         for (int x = 0; x < 9; ++x)
             legend[static_cast<char>('a' + x)] = {static_cast<std::uint8_t>(100 + c.step * x), 255, 0, 0, 0};
-        TrapEngine engine(Page(rows), {c.tolerance, 64});
+        TrapEngine engine(Page(rows), {c.tolerance, 64, 100});
         TrapBand out;
         ASSERT_TRUE(engine.Push(PlateBand{0, 1, Plates(rows, legend, 0, 1)}, out));
         engine.Finish(out);
         EXPECT_EQ(engine.Traps().size() + engine.Untrapped().size(), c.pairs);
     }
+}
+
+TEST(TrapEngine, TrapsPairsPastTheListButOnlyCountsTheirLength)
+{
+    // Yellow | cyan above, yellow | magenta below: the first pair met is listed.
+    const Rows rows{"YYYYYCCCCC", "YYYYYCCCCC", "YYYYYMMMMM"};
+    const Legend legend{{'Y', kYellow}, {'C', kCyan}, {'M', kMagenta}};
+    const TrapPage page = Page(rows);
+    const TrapRun all = Trap(page, rows, legend, 3);
+    const TrapRun one = Trap(page, rows, legend, 3, {2, 64, 1});
+    EXPECT_EQ(one.trapped, all.trapped);
+    EXPECT_EQ(one.mask, all.mask);
+    ASSERT_EQ(all.traps.size() + all.untrapped.size(), 3u);
+    ASSERT_EQ(one.traps.size() + one.untrapped.size(), 1u);
+    EXPECT_EQ(one.traps[0].darker, kCyan);
+    EXPECT_DOUBLE_EQ(one.traps[0].length, 2);
+    EXPECT_DOUBLE_EQ(one.unlisted, 6);  // yellow | magenta 1, cyan | magenta 5
+    EXPECT_DOUBLE_EQ(all.unlisted, 0);
 }
 
 TEST(TrapEngine, RefusesBandsThatDoNotFitAndSurvivesBadNumbers)

@@ -53,12 +53,14 @@ struct TrapRun {
     std::vector<std::uint8_t> mask;
     std::vector<orvane::inspect::TrapRecord> traps;
     std::vector<orvane::inspect::UntrappedEdge> untrapped;
+    double unlisted = 0;
 };
 
 // The page through the engine in bands of `band` rows; the rows must come out in order.
-inline TrapRun Trap(const TrapPage& page, const Rows& rows, const Legend& legend, int band) {
+inline TrapRun Trap(const TrapPage& page, const Rows& rows, const Legend& legend, int band,
+                    const orvane::inspect::TrapOptions& options = {}) {
     TrapRun run;
-    TrapEngine engine(page);
+    TrapEngine engine(page, options);
     int next = 0;
     auto take = [&](const TrapBand& out) {
         if (out.rows == 0) return;
@@ -82,6 +84,7 @@ inline TrapRun Trap(const TrapPage& page, const Rows& rows, const Legend& legend
     }
     run.traps = engine.Traps();
     run.untrapped = engine.Untrapped();
+    run.unlisted = engine.UnlistedLength();
     return run;
 }
 

@@ -60,6 +60,9 @@ struct TrapEngine::State {
     std::array<std::vector<SeedMark>, 2> seedMarks;
     std::unordered_map<std::string, int> decisionIndex;
     std::vector<Decision> decisions;
+    Decision unlisted;  // the last pair decided past maxPairs
+    std::size_t maxPairs = 0;
+    double unlistedLength = 0;
     std::string key;
     std::vector<std::uint8_t> colourA;
     std::vector<std::uint8_t> colourB;
@@ -132,7 +135,11 @@ const Decision& TrapEngine::State::Decide(int zone, const std::vector<std::uint8
     const auto found = decisionIndex.find(key);
     if (found != decisionIndex.end()) return decisions[found->second];
 
-    Decision d;
+    // Past the list's end the pair is decided each time it is met, and not listed.
+    const bool listed = decisions.size() < maxPairs;
+    Decision& d = listed ? decisions.emplace_back() : unlisted;
+    d = Decision{};
+    d.record = -1;
     d.zone = zone;
     d.style = page.zones[zone].style;
     d.pair = DecidePair(page.inks, styles[d.style], lighter.data(), darker.data());
@@ -140,21 +147,24 @@ const Decision& TrapEngine::State::Decide(int zone, const std::vector<std::uint8
         const bool centre = d.pair.placement == TrapPlacement::Centre;
         d.darkerDisk = DiskOf(centre ? d.pair.widthPixels / 2 : d.pair.widthPixels);
         if (centre) d.lighterDisk = d.darkerDisk;
+    }
+    if (!listed) return d;
+    if (d.pair.trap) {
         d.record = static_cast<int>(traps.size());
         traps.push_back({zone, d.style, lighter, darker, d.pair.toDarker, d.pair.placement, d.pair.widthPoints, 0});
     } else {
         d.record = static_cast<int>(untrapped.size());
         untrapped.push_back({zone, d.style, lighter, darker, d.pair.reason, 0});
     }
-    decisionIndex.emplace(key, static_cast<int>(decisions.size()));
-    decisions.push_back(std::move(d));
-    return decisions.back();
+    decisionIndex.emplace(key, static_cast<int>(decisions.size() - 1));
+    return d;
 }
 
 // The pixels of the seed's disk still to paint: none when the same seed was stamped at
 // this pixel, the rim when a neighbour before it was, else the whole disk. Both stamps
 // paint the same tints on the same colour, so what they share is painted once.
 const std::vector<Offset>* TrapEngine::State::NewPixels(int sx, int sy, int seed, const TrapDisk& disk) {
+    if (seed < 0) return &disk.all;
     auto& marks = seedMarks[sy & 1];
     SeedMark& here = marks[sx];
     if (here.row == sy && here.seed == seed) return nullptr;
@@ -202,15 +212,19 @@ void TrapEngine::State::Edge(int ax, int ay, int bx, int by) {
     const int zone = zoneOf[At(darkX, darkY)];
     if (zone < 0) return;
     const Decision& d = aLighter ? Decide(zone, colourA, colourB) : Decide(zone, colourB, colourA);
-    if (!d.pair.trap) {
+    if (d.record < 0)
+        unlistedLength += pixelPoints;
+    else if (d.pair.trap)
+        traps[d.record].length += pixelPoints;
+    else
         untrapped[d.record].length += pixelPoints;
-        return;
-    }
-    traps[d.record].length += pixelPoints;
-    const int seed = 2 * static_cast<int>(&d - decisions.data());
-    Stamp(darkX, darkY, seed, *d.darkerDisk, zone, d.style, d.pair.toDarker, d.pair.toDarkerTint);
+    if (!d.pair.trap) return;
+    // Seeds of an unlisted pair have no number, so they are never taken for stamped ones.
+    const int darkerSeed = d.record < 0 ? -1 : 2 * static_cast<int>(&d - decisions.data());
+    const int lighterSeed = d.record < 0 ? -1 : darkerSeed + 1;
+    Stamp(darkX, darkY, darkerSeed, *d.darkerDisk, zone, d.style, d.pair.toDarker, d.pair.toDarkerTint);
     if (d.lighterDisk)
-        Stamp(aLighter ? ax : bx, aLighter ? ay : by, seed + 1, *d.lighterDisk, zone, d.style, d.pair.toLighter,
+        Stamp(aLighter ? ax : bx, aLighter ? ay : by, lighterSeed, *d.lighterDisk, zone, d.style, d.pair.toLighter,
               d.pair.toLighterTint);
 }
 
@@ -263,6 +277,7 @@ TrapEngine::TrapEngine(const TrapPage& page, const TrapOptions& options) : state
         return;
     }
     s.tolerance = std::clamp(options.mergeTolerance, 0, 255);
+    s.maxPairs = options.maxPairs;
     s.pixelPoints = 72.0 / page.resolution;
     s.styles = ResolveStyles(page, options.maxWidthPixels);
     double widest = 0;
@@ -314,5 +329,6 @@ void TrapEngine::Finish(TrapBand& out) {
 bool TrapEngine::Failed() const { return state_->failed; }
 const std::vector<TrapRecord>& TrapEngine::Traps() const { return state_->traps; }
 const std::vector<UntrappedEdge>& TrapEngine::Untrapped() const { return state_->untrapped; }
+double TrapEngine::UnlistedLength() const { return state_->unlistedLength; }
 
 }  // namespace orvane::inspect

@@ -28,6 +28,7 @@
 //   last holds.
 // Edge lengths count pixel sides, so a slanted edge measures its staircase.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -75,6 +76,9 @@ struct TrapBand {
 struct TrapOptions {
     int mergeTolerance = 2;      // tints; neighbours this close are one colour
     double maxWidthPixels = 64;  // wider traps are cut to this many pixels
+    // Pairs of colours listed per page; past it (pictures, where every pixel is a colour of
+    // its own) pairs are still trapped but only their length is counted (UnlistedLength).
+    std::size_t maxPairs = 100000;
 };
 
 class TrapEngine {
@@ -99,6 +103,8 @@ public:
     // What was trapped and what was not, in the order the pairs were first met.
     const std::vector<TrapRecord>& Traps() const;
     const std::vector<UntrappedEdge>& Untrapped() const;
+    // Points of edge, trapped or not, between pairs of colours met after maxPairs were listed.
+    double UnlistedLength() const;
 
 private:
     struct State;
