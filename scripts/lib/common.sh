@@ -52,6 +52,19 @@ install_missing() {
   local needed package failed=() purposes=()
   mapfile -t needed < <(printf '%s\n' "${missing_packages[@]}" | sort -u)
   missing_packages=()
+  # A package that could not be installed in the last six hours is not tried again on
+  # every run: the archive is rarely mended sooner.
+  local memo="$BUILD_ROOT/uninstallable" recent=()
+  if [ -f "$memo" ]; then
+    mapfile -t recent < <(awk -v since=$(($(date +%s) - 21600)) '$1 >= since {print $2}' "$memo" | sort -u)
+    if [ ${#recent[@]} -gt 0 ]; then
+      mapfile -t needed < <(printf '%s\n' "${needed[@]}" | grep -vxF -f <(printf '%s\n' "${recent[@]}") || true)
+      echo "not tried again: ${recent[*]} (could not be installed lately; remove $memo to retry)" >&2
+      ORVANE_UNINSTALLED="${recent[*]}"
+      export ORVANE_UNINSTALLED
+    fi
+  fi
+  [ ${#needed[@]} -gt 0 ] || return 0
   if [ "$(id -u)" != 0 ]; then
     echo "missing packages: ${needed[*]} (run as root to install them)" >&2
     return 1
@@ -67,6 +80,8 @@ install_missing() {
     apt-get install -y -q "$package" >/dev/null 2>&1 || failed+=("$package")
   done
   [ ${#failed[@]} -gt 0 ] || return 0
+  mkdir -p "$BUILD_ROOT"
+  printf "$(date +%s) %s\n" "${failed[@]}" >>"$memo"
   for package in "${failed[@]}"; do purposes+=("$package (not run without it: $(package_purpose "$package"))"); done
   echo "could not install $(printf '%s, ' "${purposes[@]}" | sed 's/, $//'); going on with the rest" >&2
   ORVANE_UNINSTALLED="${ORVANE_UNINSTALLED:+$ORVANE_UNINSTALLED }${failed[*]}"
