@@ -17,31 +17,20 @@ Rgb StyleColour(int index) {
     return palette[((index % n) + n) % n];
 }
 
-Legend::Legend(int width, int height, int scale) : width_(width), height_(height), scale_(std::max(1, scale)) {}
+Legend::Legend(int width, int scale) : width_(std::max(width, 0)), scale_(std::max(1, scale)) {}
 
 void Legend::Add(const std::string& text, const Rgb* swatch) {
     lines_.push_back({text, swatch != nullptr, swatch ? *swatch : Rgb{0, 0, 0}});
-    Layout();
 }
 
-void Legend::Layout() {
-    std::size_t longest = 0;
-    for (const auto& l : lines_) longest = std::max(longest, l.text.size() + (l.swatch ? 3 : 0));
-    const long w = (static_cast<long>(longest) * kCellWidth + 2 * kPad) * scale_;
-    const long h = (static_cast<long>(lines_.size()) * kCellHeight + 2 * kPad) * scale_;
-    const int margin = 8 * scale_;
-    x0_ = margin;
-    x1_ = static_cast<int>(std::min<long>(width_ - margin, x0_ + w));
-    y1_ = height_ - margin;
-    y0_ = static_cast<int>(std::max<long>(margin, y1_ - h));
+int Legend::Rows() const {
+    return lines_.empty() ? 0 : (static_cast<int>(lines_.size()) * kCellHeight + 2 * kPad) * scale_;
 }
 
 void Legend::PaintRow(int y, std::uint8_t* rgb) const {
-    if (lines_.empty() || y < y0_ || y >= y1_ || x1_ <= x0_) return;
     auto put = [rgb](int x, const Rgb& c) { std::copy(c.begin(), c.end(), rgb + 3 * x); };
-    const bool border = y == y0_ || y == y1_ - 1;
-    for (int x = x0_; x < x1_; ++x) put(x, border || x == x0_ || x == x1_ - 1 ? Rgb{0, 0, 0} : Rgb{255, 255, 255});
-    const int inner = (y - y0_) / scale_ - kPad;
+    for (int x = 0; x < width_; ++x) put(x, y < scale_ ? Rgb{0, 0, 0} : Rgb{255, 255, 255});
+    const int inner = y / scale_ - kPad;
     if (inner < 0) return;
     const std::size_t line = static_cast<std::size_t>(inner / kCellHeight);
     if (line >= lines_.size()) return;
@@ -52,8 +41,8 @@ void Legend::PaintRow(int y, std::uint8_t* rgb) const {
         if (glyphRow >= 3 && glyphRow < kCellHeight - 3)
             for (int x = cx; x < cx + kSwatch; ++x)
                 for (int s = 0; s < scale_; ++s) {
-                    const int px = x0_ + x * scale_ + s;
-                    if (px < x1_ - 1) put(px, l.colour);
+                    const int px = x * scale_ + s;
+                    if (px < width_) put(px, l.colour);
                 }
         cx += 3 * kCellWidth;
     }
@@ -62,8 +51,8 @@ void Legend::PaintRow(int y, std::uint8_t* rgb) const {
         for (int gx = 0; gx < kCellWidth; ++gx) {
             if (!(bits & (1u << (kCellWidth - 1 - gx)))) continue;
             for (int s = 0; s < scale_; ++s) {
-                const int px = x0_ + (cx + gx) * scale_ + s;
-                if (px < x1_ - 1) put(px, Rgb{0, 0, 0});
+                const int px = (cx + gx) * scale_ + s;
+                if (px < width_) put(px, Rgb{0, 0, 0});
             }
         }
         cx += kCellWidth;

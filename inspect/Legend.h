@@ -1,5 +1,5 @@
-// A legend in the bottom left corner of a picture written row by row: a white box with
-// a line of text per entry, each after a swatch of its colour, scaled to the picture.
+// A legend below a picture written row by row: a white strip with a line of text per
+// entry, each after a swatch of its colour, scaled to the picture.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -15,10 +15,12 @@ extern const std::uint16_t kGlyphs[95][16];
 class Legend {
 public:
     // scale: pixels of the picture per pixel of a letter.
-    Legend(int width, int height, int scale);
+    Legend(int width, int scale);
     // A line of text; with a swatch when swatch is set.
     void Add(const std::string& text, const Rgb* swatch = nullptr);
-    // Paints the legend's part of row y (width × 3 bytes) over it.
+    // The rows the legend takes below the picture.
+    int Rows() const;
+    // Row y of the legend (width × 3 bytes), from 0 to Rows() - 1.
     void PaintRow(int y, std::uint8_t* rgb) const;
 
 private:
@@ -27,10 +29,8 @@ private:
         bool swatch;
         Rgb colour;
     };
-    void Layout();
-    int width_, height_, scale_;
+    int width_, scale_;
     std::vector<Line> lines_;
-    int x0_ = 0, y0_ = 0, x1_ = 0, y1_ = 0;  // the box, rows from the top
 };
 
 // The colours of the styles, as inspect.ps gives them to the zones it draws.

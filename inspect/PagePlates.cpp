@@ -112,31 +112,15 @@ PagePlates RenderPlates(const Journal& j, int page, int index, const PlateOption
         names.push_back(name);
     }
 
-    Pictures pics;
-    bool ok = true;
-    for (const auto& name : names) {
-        pics.plates.push_back(std::make_unique<PngFile>());
-        ok = ok && pics.Open(*pics.plates.back(), o, PictureName(page, "-" + name), width, height, PngFile::Kind::Grey, p);
-    }
-    ok = ok && pics.Open(pics.coverage, o, PictureName(page, "-coverage"), width, height, PngFile::Kind::Rgb, p);
-    if (o.traps) {
-        for (const auto& name : names) {
-            pics.trapped.push_back(std::make_unique<PngFile>());
-            ok = ok && pics.Open(*pics.trapped.back(), o, PictureName(page, "-" + name + "-trapped"), width, height,
-                                 PngFile::Kind::Grey, p);
-        }
-        ok = ok && pics.Open(pics.marks, o, PictureName(page, "-traps"), width, height, PngFile::Kind::Rgb, p);
-    }
-
     const int scale = std::max(1, static_cast<int>(p.resolution / 150));
     char limit[64];
     std::snprintf(limit, sizeof limit, "Over %g %% ink in all", o.inkLimit);
-    Legend coverageLegend(width, height, scale);
+    Legend coverageLegend(width, scale);
     coverageLegend.Add("Ink coverage of page " + std::to_string(page));
     coverageLegend.Add(limit, &kOverLimit);
 
     const std::vector<Rgb> colours = ZoneColours(j, p);
-    Legend trapLegend(width, height, scale);
+    Legend trapLegend(width, scale);
     trapLegend.Add("Traps on page " + std::to_string(page) + ", drawn wider");
     if (!p.setup.trapping) trapLegend.Add("Trapping is off in the page device");
     if (p.setup.zones.empty()) trapLegend.Add("No trap zones");
@@ -145,16 +129,39 @@ PagePlates RenderPlates(const Journal& j, int page, int index, const PlateOption
         trapLegend.Add(style.name + (style.enabled ? "" : " (off)"), &colours[z]);
     }
 
+    Pictures pics;
+    bool ok = true;
+    for (const auto& name : names) {
+        pics.plates.push_back(std::make_unique<PngFile>());
+        ok = ok && pics.Open(*pics.plates.back(), o, PictureName(page, "-" + name), width, height, PngFile::Kind::Grey, p);
+    }
+    ok = ok && pics.Open(pics.coverage, o, PictureName(page, "-coverage"), width, height + coverageLegend.Rows(),
+                         PngFile::Kind::Rgb, p);
+    if (o.traps) {
+        for (const auto& name : names) {
+            pics.trapped.push_back(std::make_unique<PngFile>());
+            ok = ok && pics.Open(*pics.trapped.back(), o, PictureName(page, "-" + name + "-trapped"), width, height,
+                                 PngFile::Kind::Grey, p);
+        }
+        ok = ok && pics.Open(pics.marks, o, PictureName(page, "-traps"), width, height + trapLegend.Rows(),
+                             PngFile::Kind::Rgb, p);
+    }
+
     std::vector<std::uint8_t> row(static_cast<std::size_t>(width) * 3), grey(static_cast<std::size_t>(width));
     auto writeGrey = [&](PngFile& png, const std::uint8_t* tints) {
         for (int x = 0; x < width; ++x) grey[static_cast<std::size_t>(x)] = static_cast<std::uint8_t>(255 - tints[x]);
         if (!png.WriteRow(grey.data())) { pics.Fail(png); ok = false; }
     };
     TrapMarks marks(width, std::max(1, static_cast<int>(std::lround(p.resolution / 100))), colours,
-                    [&](int y, std::uint8_t* rgb) {
-                        trapLegend.PaintRow(y, rgb);
+                    [&](int, std::uint8_t* rgb) {
                         if (!pics.marks.WriteRow(rgb)) { pics.Fail(pics.marks); ok = false; }
                     });
+    auto writeLegend = [&](PngFile& png, const Legend& legend) {
+        for (int y = 0; ok && y < legend.Rows(); ++y) {
+            legend.PaintRow(y, row.data());
+            if (!png.WriteRow(row.data())) { pics.Fail(png); ok = false; }
+        }
+    };
     std::vector<const std::uint8_t*> rowPlates(p.inks.size());
     auto writeTraps = [&](const TrapBand& band) {
         for (int r = 0; r < band.rows && ok; ++r) {
@@ -201,7 +208,6 @@ PagePlates RenderPlates(const Journal& j, int page, int index, const PlateOption
             Composite(p.setup.inks, rowPlates, width, row.data());
             for (int x = 0; x < width; ++x)
                 if (over[at + static_cast<std::size_t>(x)]) std::copy(kOverLimit.begin(), kOverLimit.end(), row.begin() + 3 * x);
-            coverageLegend.PaintRow(y0 + r, row.data());
             if (!pics.coverage.WriteRow(row.data())) { pics.Fail(pics.coverage); ok = false; }
         }
         if (o.traps && ok) {
@@ -218,9 +224,11 @@ PagePlates RenderPlates(const Journal& j, int page, int index, const PlateOption
         inEngine += Clock::now() - start;
         writeTraps(trapped);
         marks.Finish();
+        writeLegend(pics.marks, trapLegend);
         p.traps = engine.Traps();
         p.untrapped = engine.Untrapped();
     }
+    if (ok) writeLegend(pics.coverage, coverageLegend);
     p.engineSeconds = std::chrono::duration<double>(inEngine).count();
     for (auto& png : pics.plates) ok = ok && (png->Close() || (pics.Fail(*png), false));
     ok = ok && (pics.coverage.Close() || (pics.Fail(pics.coverage), false));

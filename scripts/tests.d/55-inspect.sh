@@ -131,6 +131,97 @@ for written in "$probe" "$work/probe"; do
   [ ! -e "$written" ] || { problem "the job wrote $written"; rm -f "$written"; }
 done
 
+# The trap preview on hand-built pages of 144 x 72 points at 72 dpi (a point a pixel):
+# the left half one colour, the right half another, so that the one edge runs down
+# x 72. Each case: the colours (CMYK), the style's parameters, the zone, the colorant
+# type of Cyan; the traps of the JSON (placement, width, inks that spread, length of
+# edge) and the reasons of the edges left untrapped; then plate:x:y:percent of ink in
+# the pictures (-trapped: with the traps). Inks: Cyan 0.61, Magenta 0.76, Yellow 0.16,
+# Black 1.7; TrapColorScaling 0.
+trap_job() {
+  local x0 y0 x1 y1
+  read -r x0 y0 x1 y1 <<<"$5"
+  cat >"$1" <<JOB
+%!PS
+<< /PageSize [144 72] >> setpagedevice
+<< /Trapping true /TrappingDetails << /Type 1001 /ColorantDetails <<
+  /Cyan << /NeutralDensity 0.61 /ColorantType /$6 >> /Magenta << /NeutralDensity 0.76 /ColorantType /Normal >>
+  /Yellow << /NeutralDensity 0.16 /ColorantType /Normal >> /Black << /NeutralDensity 1.7 /ColorantType /Normal >>
+>> >> >> setpagedevice
+/Trapping /ProcSet findresource begin
+<< /TrapColorScaling 0 $4 >> settrapparams
+newpath $x0 $y0 moveto $x1 $y0 lineto $x1 $y1 lineto $x0 $y1 lineto closepath settrapzone
+end
+$2 setcmykcolor 0 0 72 72 rectfill $3 setcmykcolor 72 0 72 72 rectfill
+showpage
+JOB
+}
+# Percent of ink at a pixel of a plate's picture (black is 100 %).
+ink_at() { convert "$1" -format "%[fx:round(100*(1-p{$2,$3}.r))]" info:; }
+while IFS='|' read -r name left right params zone cyan traps untrapped pixels; do
+  trap_job "$jobs/trap-$name.ps" "$left" "$right" "$params" "$zone" "$cyan"
+  inspect "$jobs/trap-$name.ps" --traps --resolution 72 --json --out "$work/trap-$name" >"$work/trap-$name.json" 2>&1 ||
+    { problem "trap $name: exit status $?: $(cat "$work/trap-$name.json")"; continue; }
+  got=$(jq -c '[.traps[] | [.placement, .width, .spreads, .length]]' "$work/trap-$name.json")
+  [ "$got" = "$traps" ] || problem "trap $name: traps $got, not $traps"
+  got=$(jq -c '[.untrapped[].reason] | unique' "$work/trap-$name.json")
+  [ "$got" = "$untrapped" ] || problem "trap $name: untrapped $got, not $untrapped"
+  for check in $pixels; do
+    IFS=: read -r plate x y want <<<"$check"
+    got=$(ink_at "$work/trap-$name/page-0001-$plate.png" "$x" "$y")
+    [ $((got - want)) -le 1 ] && [ $((want - got)) -le 1 ] ||
+      problem "trap $name: $plate at $x,$y has $got % ink, not $want %"
+  done
+done <<EOF
+spread|0 0 1 0|1 0 0 0|/TrapWidth 4|0 0 144 72|Normal|[["spread",4,["Yellow"],72]]|[]|Yellow:72:36:0 Yellow-trapped:71:36:100 Yellow-trapped:72:36:100 Yellow-trapped:75:36:100 Yellow-trapped:76:36:0 Cyan-trapped:71:36:0
+centre|1 0 0 0|0 1 0 0|/TrapWidth 4|0 0 144 72|Normal|[["centre",4,["Cyan"],72]]|[]|Cyan-trapped:73:36:100 Cyan-trapped:74:36:0 Magenta-trapped:70:36:100 Magenta-trapped:69:36:0
+black|0 0 1 0|0 0 0 1|/TrapWidth 2 /BlackWidth 3|0 0 144 72|Normal|[["spread",6,["Yellow"],72]]|[]|Yellow-trapped:77:36:100 Yellow-trapped:78:36:0
+step-below|1 0 0 0|0.95 1 0 0|/TrapWidth 4 /StepLimit 0.1|0 0 144 72|Normal|[]|["step limit"]|Cyan-trapped:73:36:95
+step-above|1 0 0 0|0.8 1 0 0|/TrapWidth 4 /StepLimit 0.1|0 0 144 72|Normal|[["spread",4,["Cyan"],72]]|[]|Cyan:73:36:80 Cyan-trapped:73:36:100 Cyan-trapped:76:36:80
+opaque-ignore|0 0 1 0|1 0 0 0|/TrapWidth 4|0 0 144 72|OpaqueIgnore|[]|["ignored ink"]|Yellow-trapped:73:36:0
+disabled|0 0 1 0|1 0 0 0|/TrapWidth 4 /Enabled false|0 0 144 72|Normal|[]|["zone disabled"]|Yellow-trapped:73:36:0
+half-page|0 0 1 0|1 0 0 0|/TrapWidth 4|0 36 144 72|Normal|[["spread",4,["Yellow"],36]]|[]|Yellow-trapped:73:10:100 Yellow-trapped:73:60:0
+EOF
+
+# Ink coverage: a patch of 36 x 36 points of all four inks at 100 %. Per limit: the
+# highest total, the area over the limit in square points, each ink's share.
+cat >"$jobs/coverage.ps" <<EOF
+%!PS
+<< /PageSize [144 72] >> setpagedevice
+1 1 1 1 setcmykcolor 18 18 36 36 rectfill
+showpage
+EOF
+while read -r limit want; do
+  inspect "$jobs/coverage.ps" --plates --resolution 72 --ink-limit "$limit" --json --out "$work/coverage-$limit" \
+    >"$work/coverage-$limit.json" || problem "coverage $limit: exit status $?"
+  got=$(jq -c '.coverage[] | [.page, .maxTotal, .overLimit, .inks.Cyan, .inks.Black]' "$work/coverage-$limit.json")
+  [ "$got" = "$want" ] || problem "coverage at --ink-limit $limit: $got, not $want"
+done <<EOF
+300 [1,400,1296,12.5,12.5]
+400 [1,400,0,12.5,12.5]
+EOF
+# The picture marks the patch red, and only the patch.
+red() { convert "$work/coverage-300/page-0001-coverage.png" -format "%[fx:p{$1,$2}.r>0.8 && p{$1,$2}.g<0.1]" info:; }
+[ "$(red 36 36) $(red 100 36)" = "1 0" ] || problem "coverage: the patch over 300 % is not the only red in the picture"
+
+# Spot plates: a Separation and a DeviceN colour space, each ink its own plate, named
+# by the job's name for it; the file name keeps letters, digits, - and _.
+cat >"$jobs/spots.ps" <<EOF
+%!PS
+<< /PageSize [144 72] >> setpagedevice
+[/Separation (Gold Leaf/2) /DeviceCMYK { dup 0.5 mul exch 0 exch 0 }] setcolorspace 1 setcolor 0 0 72 72 rectfill
+[/DeviceN [/Foo /Cyan] /DeviceCMYK { 0 0 }] setcolorspace 0.5 0.5 setcolor 72 0 72 72 rectfill
+showpage
+EOF
+inspect "$jobs/spots.ps" --plates --resolution 72 --out "$work/spots" >"$work/spots.report" || problem "spots: exit status $?"
+grep -qx '  page 1: Cyan, Magenta, Yellow, Black, Foo, Gold Leaf/2' "$work/spots.report" ||
+  problem "spots: the plates are not named by their inks: $(sed -n '/^Plates/,/^Ink/p' "$work/spots.report")"
+for check in Gold_Leaf_2:36:36:100 Gold_Leaf_2:100:36:0 Foo:100:36:50 Cyan:100:36:50 Cyan:36:36:0; do
+  IFS=: read -r plate x y want <<<"$check"
+  got=$(ink_at "$work/spots/page-0001-$plate.png" "$x" "$y" 2>&1)
+  [ "$got" = "$want" ] || problem "spots: $plate at $x,$y has $got % ink, not $want %"
+done
+
 # Progress: a line on a terminal, nothing otherwise (the clean runs above).
 script -qec "$ROOT/scripts/inspect $jobs/sample.ps --out $work/pictures-tty >/dev/null" /dev/null >"$work/tty" || true
 grep -q "inspect: page 6 of 6" "$work/tty" || problem "no progress line on a terminal"
