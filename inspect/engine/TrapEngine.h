@@ -25,7 +25,7 @@
 // - An edge belongs to the zone that holds its darker-side pixel, and its traps stay on
 //   pixels of that zone and of the colour they are painted on. Disabled zones, pages outside
 //   every zone and pages without trapping get no traps; where zones overlap, the one set
-//   last holds.
+//   last holds. Edges outside every zone are not listed, trapped or untrapped.
 // Edge lengths count pixel sides, so a slanted edge measures its staircase.
 #pragma once
 #include <cstddef>
@@ -93,8 +93,9 @@ public:
 
     // Takes the next rows of the page (band.y0 must follow on the rows given before; every
     // plate rows × width tints) and puts into out the rows that are now final, possibly
-    // none (out.rows == 0). False, and out left empty, for a band that does not fit; the
-    // engine then takes nothing more.
+    // none (out.rows == 0). False, and out left empty, for a band that does not fit or a
+    // page the engine cannot take (a resolution that is not positive, a negative size or a
+    // side over 2^20 pixels); the engine then takes nothing more.
     bool Push(const PlateBand& band, TrapBand& out);
     // After the last band: puts the rows still held into out.
     void Finish(TrapBand& out);
