@@ -20,12 +20,17 @@ int Publication::PageIndexOfKey(std::int32_t key) const
     return -1;
 }
 
-SimColor* Publication::FindColor(const std::string& colorName)
+const SimColor* Publication::FindColor(const std::string& colorName) const
 {
-    for (SimColor& color : colors) {
+    for (const SimColor& color : colors) {
         if (color.name == colorName) return &color;
     }
     return nullptr;
+}
+
+SimColor* Publication::FindColor(const std::string& colorName)
+{
+    return const_cast<SimColor*>(static_cast<const Publication*>(this)->FindColor(colorName));
 }
 
 }  // namespace hostsim

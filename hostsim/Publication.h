@@ -13,6 +13,8 @@ struct SimPage {
     std::int32_t key = 0;
     // Private page texts by (creator, type).
     std::map<std::pair<std::string, std::string>, std::string> labels;
+    // Colours of a strip of abutting bars painted on the page, left to right.
+    std::vector<std::string> strip;
 };
 
 struct SimColor {
@@ -51,6 +53,7 @@ struct Publication {
     void SetPageCount(int count);        // fresh pages with new keys
     int PageIndexOfKey(std::int32_t key) const;  // -1 when no page has it
     SimColor* FindColor(const std::string& colorName);
+    const SimColor* FindColor(const std::string& colorName) const;
 };
 
 }  // namespace hostsim

@@ -161,6 +161,14 @@ void ReadLine(const std::vector<std::string>& w, const std::string& base, Public
     } else if (key == "ink-density") {
         NeedWords(w, 3, 3);
         pub.inkDensities[w[1]] = Int16(w[2]);
+    } else if (key == "strip") {
+        if (w.size() < 3) throw FileFormatError("strip KEY COLOUR...");
+        int index = pub.PageIndexOfKey(Int32(w[1]));
+        if (index < 0) throw FileFormatError("no page has key " + w[1]);
+        for (std::size_t i = 2; i < w.size(); ++i) {
+            if (pub.FindColor(w[i]) == nullptr) throw FileFormatError("strip of a colour not defined: " + w[i]);
+        }
+        pub.pages[static_cast<std::size_t>(index)].strip.assign(w.begin() + 2, w.end());
     } else if (key == "label") {
         if (!ApplyLabelLine(w, pub)) throw FileFormatError("no page has key " + w[1]);
     } else if (key == "fail") {

@@ -144,6 +144,8 @@ TEST(HostSimPublicationFile, BadLinesAreNamedWithTheirLineNumber)
     EXPECT_EQ(ErrorOf("pages 1\nlabel 9 A B c\n"), "p.pub:2: no page has key 9");
     EXPECT_EQ(ErrorOf("record AAA ORVT\n mark w\n"), "p.pub:1: record without its end line");
     EXPECT_EQ(ErrorOf("color A 1 2 3 4\ncolor A 1 2 3 4\n"), "p.pub:2: colour defined twice: A");
+    EXPECT_EQ(ErrorOf("pages 1 keys 7\nstrip 8 Paper\n"), "p.pub:2: no page has key 8");
+    EXPECT_EQ(ErrorOf("pages 1 keys 7\nstrip 7 Gold\n"), "p.pub:2: strip of a colour not defined: Gold");
     EXPECT_NE(ErrorOf("copies 1 2\n"), "");
     EXPECT_NE(ErrorOf("color A 1 2 3\n"), "");
     EXPECT_NE(ErrorOf("fail 2803 5 skip\n"), "");
