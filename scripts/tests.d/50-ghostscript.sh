@@ -44,7 +44,7 @@ done
 # The device's rules, a job fragment each (rules.txt), all in one job, each on a fresh
 # state: the device in its own right takes the fragment or stops with the error; under
 # the inspector the fragment runs through and the refusal is an event with the error,
-# the key and what the key must be.
+# the subject, the key and what the key must be.
 rules_job="$JOBS_DIR/rules.ps"
 {
   cat "$GSDIR/rules-prelude.ps"
@@ -52,14 +52,14 @@ rules_job="$JOBS_DIR/rules.ps"
     printf '(%s) { %s } rule\n' "$name" "$fragment"
   done
 } >"$rules_job"
-# One line a rule: name, the error it stopped with, its refusals (key, error, what the
-# key must be; parted by ";"), its zones without area.
+# One line a rule: name, the error it stopped with, its refusals (subject:key, error,
+# what the key must be; parted by ";"), its zones without area.
 outcomes() {
   awk -F'\t' '
     function flush() { if (name != "") print name "|" stopped "|" refused "|" empty }
     /^@@rule\t/ { flush(); name = $2; stopped = ""; refused = ""; empty = 0; next }
     /^@@stopped\t/ { stopped = $2; next }
-    /^@@inspect\trefuse\t/ { refused = refused (refused == "" ? "" : ";") $5 "," $7 "," $8; next }
+    /^@@inspect\trefuse\t/ { refused = refused (refused == "" ? "" : ";") $4 ":" $5 "," $7 "," $8; next }
     /^@@inspect\temptyzone\t/ { empty++; next }
     END { flush() }'
 }
