@@ -34,7 +34,7 @@ std::string Colour(const PagePlates& p, const std::vector<std::uint8_t>& tints) 
     std::string out;
     for (std::size_t i = 0; i < tints.size() && i < p.inks.size(); ++i)
         if (tints[i]) out += (out.empty() ? "" : " ") + Escape(p.inks[i]) + " " + Percent(tints[i]);
-    return out.empty() ? "paper" : out;
+    return "(" + (out.empty() ? std::string("paper") : out) + ")";
 }
 
 Json ColourJson(const PagePlates& p, const std::vector<std::uint8_t>& tints) {
@@ -82,7 +82,8 @@ void WriteTraps(std::ostream& out, const Journal& j, const PagePlates& p) {
         int lines = 0;
         for (const auto& t : p.traps) {
             if (t.zone != static_cast<int>(z)) continue;
-            out << "    " << Inks(p, t.spreads) << " of " << Colour(p, t.lighter) << " into " << Colour(p, t.darker) << ": "
+            out << "    " << Inks(p, t.spreads) << (t.spreads.size() == 1 ? " spreads" : " spread") << " from "
+                << Colour(p, t.lighter) << " into " << Colour(p, t.darker) << ": "
                 << Placement(t.placement) << ", " << Short(t.width, 3) << " pt wide, " << Short(t.length, 1)
                 << " pt of edge\n";
             ++lines;
