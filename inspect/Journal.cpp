@@ -94,6 +94,8 @@ Journal ReadJournal(std::istream& in, const std::function<void(int page)>& onPag
             for (int i = 0; i < 4; ++i) z.rect[i] = LeadingNumber(field(5 + i));
             z.params = Pairs(f, 9);
             j.zones.push_back(std::move(z));
+        } else if (kind == "emptyzone") {
+            j.emptyZones.push_back({Page(field(1)), field(2)});
         } else if (kind == "zoneink") {
             if (!j.zones.empty()) j.zones.back().inks.push_back({field(1), Pairs(f, 2)});
         } else if (kind == "refuse") {

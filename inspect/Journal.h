@@ -48,6 +48,12 @@ struct Zone {
     std::vector<ZoneInk> inks;
 };
 
+// A settrapzone on an empty path: a zone without area, where the device traps nothing.
+struct EmptyZone {
+    int page = 0;
+    std::string style;
+};
+
 struct Refusal {
     int page = 0;
     std::string subject, key, value, error, range;
@@ -64,6 +70,7 @@ struct Journal {
     std::vector<InkDetails> details;
     std::vector<Switch> switches;
     std::vector<Zone> zones;
+    std::vector<EmptyZone> emptyZones;
     std::vector<Refusal> refusals;
     std::vector<int> pictures;  // pages pictured
     int pages = 0;

@@ -80,6 +80,9 @@ Json JsonReport(const Journal& j, const Findings& f, const std::string& pictures
                          {"styleDefined", z.styleKnown}, {"rect", rect}});
     }
     r["zones"] = zones;
+    Json empty = Json::array();
+    for (const auto& z : j.emptyZones) empty.push_back({{"page", z.page}, {"style", JsonText(z.style)}});
+    r["zonesWithoutArea"] = empty;
     r["pagesWithoutTrapping"] = Pages(f.untrapped);
 
     Json refused = Json::array();

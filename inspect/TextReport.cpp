@@ -62,13 +62,16 @@ void WriteTextReport(std::ostream& out, const Journal& j, const Findings& f, con
     out << "Trapping in the page device: " << (switches.empty() ? "never set" : switches) << "\n\n";
 
     out << "Trap zones per page (rectangle in points: left bottom right top):\n";
-    if (j.zones.empty()) out << "  none\n";
+    if (j.zones.empty() && j.emptyZones.empty()) out << "  none\n";
     for (const auto& z : j.zones) {
         out << "  page " << Padded(std::to_string(z.page), 5) << " " << z.style << ", "
             << (z.enabled ? "enabled" : "disabled") << ", " << TwoDecimals(z.rect[0]) << " " << TwoDecimals(z.rect[1])
             << " " << TwoDecimals(z.rect[2]) << " " << TwoDecimals(z.rect[3])
             << (z.styleKnown ? "" : " (style not defined)") << "\n";
     }
+    for (const auto& z : j.emptyZones)
+        out << "  page " << Padded(std::to_string(z.page), 5) << " " << z.style
+            << ": a zone without area (settrapzone on an empty path), which traps nothing\n";
     const std::string untrapped = Ranges(f.untrapped);
     out << "Pages without trapping: " << (untrapped.empty() ? "none" : untrapped) << "\n\n";
 

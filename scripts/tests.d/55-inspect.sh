@@ -222,6 +222,13 @@ for check in Gold_Leaf_2:36:36:100 Gold_Leaf_2:100:36:0 Foo:100:36:50 Cyan:100:3
   [ "$got" = "$want" ] || problem "spots: $plate at $x,$y has $got % ink, not $want %"
 done
 
+# A zone set on an empty path is reported as one without area, and the job runs on.
+printf '%%!PS\n<< /Trapping true /TrappingDetails << /Type 1001 >> >> setpagedevice\n%s\nshowpage\n' \
+  '/Trapping /ProcSet findresource begin newpath settrapzone end' >"$jobs/empty-zone.ps"
+inspect "$jobs/empty-zone.ps" --out "$work/empty-zone" >"$work/empty-zone.report" || problem "empty-zone: exit status $?"
+grep -qx '  page 1     (no style): a zone without area (settrapzone on an empty path), which traps nothing' \
+  "$work/empty-zone.report" || problem "empty-zone: $(sed -n '/^Trap zones/,/^$/p' "$work/empty-zone.report")"
+
 # Progress: a line on a terminal, nothing otherwise (the clean runs above).
 script -qec "$ROOT/scripts/inspect $jobs/sample.ps --out $work/pictures-tty >/dev/null" /dev/null >"$work/tty" || true
 grep -q "inspect: page 6 of 6" "$work/tty" || problem "no progress line on a terminal"
