@@ -2,7 +2,9 @@
 # Time of scripts/inspect against Ghostscript alone on the reference publication of
 # print_bench.cpp (2,000 pages, 500 zones of 4 pages, 8 styles, 40 colours of which 10
 # are made of several inks; 20 copies), printed by the Host stand-in: pictures of ten
-# pages, the report of all pages.
+# pages, the report of all pages; then the trap preview at 300 dpi: the trap engine's
+# time per page against Ghostscript's separating that page, and the peak memory of 1
+# and of 10 pages.
 # Usage: bench/inspect-speed.sh [--copies N] [--keep DIR]
 source "$(dirname "$0")/../scripts/lib/common.sh"
 copies=20 keep=""
@@ -10,7 +12,7 @@ while [ $# -gt 0 ]; do
   case "$1" in
     --copies) copies="$2"; shift 2 ;;
     --keep) keep="$2"; shift 2 ;;
-    --help | -h) sed -n '2,6p' "$0" | cut -c3-; exit 0 ;;
+    --help | -h) sed -n '2,9p' "$0" | cut -c3-; exit 0 ;;
     *) echo "unknown option $1" >&2; exit 2 ;;
   esac
 done
@@ -64,4 +66,51 @@ echo "seconds (best of three)             wall  CPU"
 echo "Ghostscript, pictures of pages 1-10: ${alone}"
 echo "scripts/inspect --pages 1-10:        ${inspected}  (report of all pages)"
 echo "ratio of wall times: $(awk -v a="${alone%% *}" -v b="${inspected%% *}" 'BEGIN { printf "%.2f", b / a }')"
+
+# The preview at 300 dpi of the job's first ten pages (cut after page 10, so that
+# Ghostscript interprets no more): Ghostscript separating them (tiffsep, as
+# scripts/inspect runs it) against the trap engine's own time on the same plates, per
+# page; then the peak memory of orvane_inspect and of the whole run (Ghostscript's
+# included) for 1 and for 10 pages: it must not grow with the pages.
+command -v /usr/bin/time >/dev/null || { echo "needs /usr/bin/time (package time)" >&2; exit 2; }
+inspector="${ORVANE_INSPECTOR:-$BUILD_ROOT/native/orvane_inspect}"
+[ -x "$inspector" ] || { echo "no $inspector: build the native target orvane_inspect first" >&2; exit 2; }
+cat >"$work/measured-inspector" <<EOF
+#!/bin/sh
+exec /usr/bin/time -f %M -o "$work/inspector.kb" "$inspector" "\$@"
+EOF
+chmod +x "$work/measured-inspector"
+mkdir -p "$work/sep" "$work/gstmp"
+awk '/^%%Page: 11 / { exit } { print }' "$work/reference.ps" >"$work/first10.ps"
+separate() {
+  TMPDIR="$work/gstmp" gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=tiffsep -dDEVICEXRESOLUTION=300 \
+    -dDEVICEYRESOLUTION=300 -dFirstPage=1 -dLastPage="$1" -sOutputFile="$work/sep/page-%04d.tif" \
+    --permit-file-read="$work/first10.ps" -sInspectJob="$work/first10.ps" -dInspectFirst=1 -dInspectLast=0 \
+    "$ROOT/inspect/trap-device.ps" "$ROOT/inspect/inspect.ps"
+}
+preview() {  # pages: runs the preview; prints "engine-seconds inspector-KB run-KB"
+  local engine run_kb
+  engine=$( { ORVANE_INSPECT_TIMING=1 ORVANE_INSPECTOR="$work/measured-inspector" /usr/bin/time -f 'run-kb %M' \
+    "$ROOT/scripts/inspect" "$work/first10.ps" --traps --pages 1-"$1" --out "$work/preview" >/dev/null; } 2>&1 |
+    tee "$work/preview.err" | sed -n 's/^inspect: trap engine \([0-9.e+-]*\) s.*/\1/p')
+  run_kb=$(sed -n 's/^run-kb //p' "$work/preview.err")
+  [ -n "$engine" ] && [ -n "$run_kb" ] || { echo "the preview failed:" >&2; cat "$work/preview.err" >&2; exit 1; }
+  echo "$engine $(cat "$work/inspector.kb") $run_kb"
+}
+gs_best=""
+for run in 1 2 3; do
+  t=$(timed separate 10)
+  better "$t" "$gs_best" && gs_best=$t
+done
+read -r engine10 inspector10 run10 <<<"$(preview 10)"
+read -r _ inspector1 run1 <<<"$(preview 1)"
+echo
+echo "trap preview at 300 dpi, pages 1-10      per page, seconds"
+awk -v g="${gs_best%% *}" -v c="${gs_best##* }" -v e="$engine10" 'BEGIN {
+  printf "Ghostscript separating (tiffsep):       %.3f wall, %.3f CPU\n", g / 10, c / 10
+  printf "trap engine on those plates:            %.3f  (%.2f of Ghostscript'"'"'s wall time)\n", e / 10, e / g }'
+echo "peak memory, MB                          1 page   10 pages"
+awk -v a="$inspector1" -v b="$inspector10" 'BEGIN { printf "orvane_inspect:                         %6.1f   %6.1f\n", a / 1024, b / 1024 }'
+awk -v a="$run1" -v b="$run10" 'BEGIN { printf "the whole run (Ghostscript included):   %6.1f   %6.1f\n", a / 1024, b / 1024 }'
+
 if [ -n "$keep" ]; then mkdir -p "$keep"; cp "$work/reference.ps" "$keep/"; fi
