@@ -7,6 +7,7 @@ BUILD_ROOT="${ORVANE_BUILD:-$ROOT/build}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 source "$ROOT/scripts/lib/i386.sh"
+source "$ROOT/scripts/lib/wine.sh"
 
 # Packages to install, gathered by the checks below: each names the command or file
 # the scripts use and the Debian packages that provide it.
@@ -120,8 +121,24 @@ install_packages() {
   if i386_programs_run || [ "${ORVANE_QEMU_I386:-0}" = 1 ]; then
     dpkg -s wine32:i386 >/dev/null 2>&1 || missing_packages+=(wine wine32:i386)
   fi
+  # The 64-bit twin where 32-bit Wine will not run the checks; asked for again once
+  # installing shows that 32-bit Wine did not come.
+  if [ "${ORVANE_WINE:-}" = 64 ] || { [ "${ORVANE_WINE:-}" != 32 ] && [ "${ORVANE_QEMU_I386:-0}" != 1 ] && ! i386_programs_run; }; then
+    need_twin_packages
+  fi
   install_missing
   enable_i386_programs
+  if twin_wanted; then
+    need_twin_packages
+    install_missing
+  fi
+}
+
+# What the 64-bit twin is built and run with: no i386 package among them.
+need_twin_packages() {
+  need_command x86_64-w64-mingw32-g++ g++-mingw-w64-x86-64
+  need_command x86_64-w64-mingw32-windres binutils-mingw-w64-x86-64
+  need_file "$WINE64_LOADER" wine64
 }
 
 # Ends a check with SKIPPED when a command it needs is not installed, naming it.
@@ -155,9 +172,4 @@ build_win32() {
   cmake -S "$ROOT" -B "$BUILD_ROOT/win32" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
     -DCMAKE_BUILD_TYPE=Release >/dev/null
   cmake --build "$BUILD_ROOT/win32" -j"$JOBS" "${targets[@]}"
-}
-
-# Runs a Windows program of the build under Wine (first start creates the prefix).
-run_wine() {
-  timeout 300 wine "$@"
 }

@@ -1,15 +1,16 @@
 # Wine runs that need a display (dialogs, message boxes, screenshots); source after
 # common.sh. They use a Wine prefix of their own: a Wine server keeps the display it
 # was started with, so a server left by a run without a display in the same prefix
-# would keep every window of a display run off the screen.
-DISPLAY_WINEPREFIX="${ORVANE_DISPLAY_PREFIX:-$BUILD_ROOT/wine-display}"
+# would keep every window of a display run off the screen. The prefix is the one of the
+# chosen Wine (wine.sh: WINE_DISPLAY_PREFIX).
 
 # Makes the display prefix the current one once no earlier run uses it: waits for
 # that prefix's Wine server to end and, after a minute, stops it. No other Wine
 # server is touched.
 use_display_prefix() {
   command -v wineserver >/dev/null || { echo "wineserver not found (package wine)" >&2; return 2; }
-  export WINEPREFIX="$DISPLAY_WINEPREFIX"
+  wine_runs_here || { echo "no Wine for a display run: $WINE_MISSING" >&2; return 2; }
+  export WINEPREFIX="$WINE_DISPLAY_PREFIX"
   [ -d "$WINEPREFIX" ] || return 0  # the first run creates it
   if ! timeout 60 wineserver -w; then
     echo "stopping the Wine server left running in $WINEPREFIX" >&2
@@ -18,7 +19,7 @@ use_display_prefix() {
   fi
 }
 
-# Runs a command (wine, or a script that runs wine) in the display prefix on a new
+# Runs a command ("$WINE_LOADER", or a script that runs wine) in the display prefix on a new
 # virtual display, or on the current display when there is one; options for
 # xvfb-run come first, up to "--". The prefix's Wine server is stopped afterwards,
 # so that the next run starts one on its own display.

@@ -4,7 +4,7 @@ source "$ROOT/scripts/lib/display.sh"
 # Runs a Windows program of the build under Wine in the display prefix, on a virtual
 # display when there is none (message boxes and dialogs need one).
 run_wine_display() {
-  on_display -- wine "$@"
+  on_display -- "$WINE_LOADER" "$@"
 }
 
 # A fresh copy of an example publication in a folder (no saved records or labels).

@@ -1,6 +1,6 @@
-# Wine's loader and server are 32-bit Linux programs. A kernel built without 32-bit
-# support refuses them ("Exec format error"); there the runs of the real DLL under
-# Wine cannot happen and are skipped with a notice. ORVANE_QEMU_I386=1 runs them
+# 32-bit Wine's loader is a 32-bit Linux program. A kernel built without 32-bit
+# support refuses it ("Exec format error"); there the runs under Wine take the 64-bit
+# twin under wine64 instead (wine.sh). ORVANE_QEMU_I386=1 runs 32-bit Wine
 # through qemu's user-mode emulator instead, registered with binfmt_misc (as root):
 # much slower, Wine's first start takes minutes, and Wine under it is not reliable.
 # Source after common.sh.
@@ -57,22 +57,4 @@ enable_i386_programs() {
   fi
   "$I386_PROBE" --version >/dev/null 2>&1 || { echo "32-bit programs do not run, not even through qemu-i386" >&2; return 1; }
   echo "32-bit programs run through qemu-i386 (this kernel has no 32-bit support)"
-}
-
-# Whether Wine can run the DLL here; WINE_MISSING says why not.
-wine_runs_here() {
-  case "$(i386_mode)" in
-    native) return 0 ;;
-    qemu) [ "${ORVANE_QEMU_I386:-0}" = 1 ] && return 0
-      WINE_MISSING="32-bit programs run here only through qemu-i386; set ORVANE_QEMU_I386=1 to run Wine through it" ;;
-    none) WINE_MISSING="this kernel cannot run 32-bit programs, so Wine cannot start (ORVANE_QEMU_I386=1 tries qemu-i386)" ;;
-  esac
-  return 1
-}
-
-# Ends a check that needs Wine with SKIPPED, and the reason, where Wine cannot run.
-skip_without_wine() {
-  wine_runs_here && return 0
-  echo "skipped: $WINE_MISSING"
-  exit "$SKIPPED"
 }

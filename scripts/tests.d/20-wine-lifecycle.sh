@@ -2,7 +2,7 @@
 source "$(dirname "$0")/../lib/common.sh"
 skip_without_wine
 source "$ROOT/scripts/lib/hostsim.sh"
-cd "$BUILD_ROOT/win32"
+cd "$WINE_BUILD"
 out=$(run_wine ./hostsim.exe --dll OrvaneTrp.dll --events load,register,release,unload)
 echo "$out"
 echo "$out" | grep -qx "load: 0"

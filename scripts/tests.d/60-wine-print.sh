@@ -9,7 +9,7 @@ trap 'rm -rf "$work"' EXIT
 wine_pub=$(fresh_publication sample.pub "$work/wine")
 native_pub=$(fresh_publication sample.pub "$work/native")
 
-cd "$BUILD_ROOT/win32"
+cd "$WINE_BUILD"
 wine_out=$(run_wine_display ./hostsim.exe --dll OrvaneTrp.dll --publication "$wine_pub" \
   --out "$work/wine.ps" --log "$work/wine.log")
 echo "$wine_out"
@@ -40,7 +40,7 @@ echo "Wine job: $(wc -c <"$work/wine.ps") bytes, identical to the native job, re
 edge_src=$(fresh_publication sample.pub "$work/edges")
 sed -i 's/text "0.25" "0.50" "10" "100" "1.6" "70"/text "0.32" "0.25" "0.025" "0.085" "1.6" "0.115"/' "$edge_src"
 grep -q '"0.32" "0.25" "0.025"' "$edge_src" || { echo "edge publication not made"; exit 1; }
-cd "$BUILD_ROOT/win32"
+cd "$WINE_BUILD"
 run_wine_display ./hostsim.exe --dll OrvaneTrp.dll --publication "$edge_src" --out "$work/edges-wine.ps" --no-save >/dev/null
 "$BUILD_ROOT/native/hostsim_run" --publication "$edge_src" --out "$work/edges-native.ps" --no-save >/dev/null
 cmp "$work/edges-wine.ps" "$work/edges-native.ps" \

@@ -6,7 +6,7 @@ skip_without_wine
 source "$ROOT/scripts/lib/hostsim.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cd "$BUILD_ROOT/win32"
+cd "$WINE_BUILD"
 hostsim() { run_wine_display ./hostsim.exe --dll OrvaneTrp.dll "$@"; }
 
 # A second print from the records and labels the first run saved gives the same job.

@@ -5,14 +5,14 @@
 source "$(dirname "$0")/../lib/common.sh"
 skip_without_wine
 source "$ROOT/scripts/lib/display.sh"
-cd "$BUILD_ROOT/win32"
+cd "$WINE_BUILD"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$ROOT/examples/sample.pub" "$work/"
 status=0
 run_journeys() {
   local out
-  out=$(on_display -- wine ./hostsim.exe --dll OrvaneTrp.dll "$@" 2>&1) || true
+  out=$(on_display -- "$WINE_LOADER" ./hostsim.exe --dll OrvaneTrp.dll "$@" 2>&1) || true
   echo "$out"
   if grep -q "FAILED" <<<"$out"; then status=1; fi
   for journey in $(grep -o 'journey:[a-z]*' <<<"$*" | cut -d: -f2); do

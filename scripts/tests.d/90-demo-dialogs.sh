@@ -4,5 +4,5 @@ source "$(dirname "$0")/../lib/common.sh"
 skip_without_wine
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-env -u DISPLAY timeout 120 wine cmd /c exit || { echo "wine does not run"; exit 2; }
+env -u DISPLAY timeout 120 "$WINE_LOADER" cmd /c exit || { echo "wine does not run"; exit 2; }
 ORVANE_OUT="$work" "$ROOT/scripts/demo" --dialogs
