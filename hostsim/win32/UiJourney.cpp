@@ -365,15 +365,23 @@ void FailureJourney(hostsim::SimHost& host, Driver& d)
 }
 
 // Opens each dialog in turn and pauses so that a screenshot can be taken; the
-// caption of the dialog on screen is written to `marker` while it stands.
+// caption of the dialog on screen is written to `marker` while it stands, and on a
+// second line its window on the screen, frame and title bar included, as
+// WIDTHxHEIGHT+X+Y.
 void ShowJourney(hostsim::SimHost& host, Driver& d)
 {
     const char* marker = std::getenv("ORVANE_SHOW_MARKER");
     auto show = [marker](Driver& d, HWND dialog, const char* caption) {
         if (dialog == nullptr) return;
+        // No window manager activates it on a virtual display: its title bar would
+        // show as inactive.
+        SetForegroundWindow(dialog);
+        RECT frame{};
+        d.Check(GetWindowRect(dialog, &frame) != 0, std::string("the window of ") + caption);
         if (marker != nullptr) {
-            if (FILE* file = std::fopen(marker, "w")) {
-                std::fputs(caption, file);
+            if (FILE* file = std::fopen(marker, "wb")) {
+                std::fprintf(file, "%s\n%ldx%ld%+ld%+ld\n", caption, frame.right - frame.left,
+                             frame.bottom - frame.top, frame.left, frame.top);
                 std::fclose(file);
             }
         }

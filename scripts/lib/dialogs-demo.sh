@@ -8,6 +8,7 @@ source "$ROOT/scripts/lib/hostsim.sh"
 install_packages
 build_native
 build_win32
+build_win64
 
 mode="${1:---dialogs}"
 # The dialogs are the DLL's own: without Wine there is nothing to show.
@@ -19,7 +20,7 @@ fi
 out="${ORVANE_OUT:-$ROOT/out}"
 mkdir -p "$out/dialogs"
 publication=$(fresh_publication sample.pub "$out/dialogs-publication")
-cd "$BUILD_ROOT/win32"
+cd "$WINE_BUILD"
 
 if [ "$mode" = "--interactive" ]; then
   run_wine_display ./hostsim.exe --dll OrvaneTrp.dll --publication "$publication" \
@@ -28,26 +29,36 @@ if [ "$mode" = "--interactive" ]; then
   exit 0
 fi
 
+# The virtual display has no window manager: Wine draws each window's frame and
+# title bar itself, as Windows does (set once in the display prefix).
+if ! grep -qx '"Decorated"="N"' "$WINE_DISPLAY_PREFIX/user.reg" 2>/dev/null; then
+  on_display -- "$WINE_LOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null
+fi
+
 marker="$out/dialogs/.showing"
 rm -f "$marker" "$out"/dialogs/*.png
-# On the virtual display: the journey opens each dialog in turn and names it in the
-# marker file; a screenshot is taken whenever the name changes.
+# On the virtual display: the journey opens each dialog in turn and writes its name
+# and its window's place on the screen into the marker file; whenever the name
+# changes, the screen is taken, cropped to that window.
+screen_width=1024 screen_height=768
 status=0
-ORVANE_SHOW_MARKER_UNIX="$marker" ORVANE_SHOTS="$out/dialogs" \
-  on_display -s "-screen 0 1024x768x24" -- bash -c '
+ORVANE_SHOW_MARKER_UNIX="$marker" ORVANE_SHOTS="$out/dialogs" WINE_LOADER="$WINE_LOADER" \
+  on_display -s "-screen 0 ${screen_width}x${screen_height}x24" -- bash -c '
   marker="$ORVANE_SHOW_MARKER_UNIX"
-  ORVANE_SHOW_MARKER=$(winepath -w "$marker" 2>/dev/null) \
-    wine ./hostsim.exe --dll OrvaneTrp.dll --publication "$0" --no-save \
+  ORVANE_SHOW_MARKER=$("$WINE_LOADER" winepath.exe -w "$marker" 2>/dev/null) \
+    "$WINE_LOADER" ./hostsim.exe --dll OrvaneTrp.dll --publication "$0" --no-save \
     --events load,register,journey:show,unload &
   pid=$!
   last=""
   while kill -0 $pid 2>/dev/null; do
     if [ -f "$marker" ]; then
-      now=$(cat "$marker")
+      now=$(head -n 1 "$marker")
       if [ -n "$now" ] && [ "$now" != "$last" ]; then
         sleep 0.7
+        window=$(sed -n 2p "$marker")
         shot="$ORVANE_SHOTS/$(echo "$now" | tr "A-Z " "a-z-").png"
-        import -window root "$shot" && echo "screenshot: $shot" || echo "no screenshot of \"$now\"" >&2
+        import -window root -crop "$window" +repage "$shot" && echo "screenshot: $shot ($window)" ||
+          echo "no screenshot of \"$now\"" >&2
         last="$now"
       fi
     fi
@@ -58,7 +69,9 @@ ORVANE_SHOW_MARKER_UNIX="$marker" ORVANE_SHOTS="$out/dialogs" \
 rm -f "$marker"
 
 # The journey passed, with six screenshots, none of them blank (an empty screen has
-# one or two colours).
+# one or two colours), each the size of a dialog, not of the screen, with a title bar:
+# a strip of one colour across the top, right of the title and left of the close
+# button, that is not the colour of the dialog's face (bottom left, inside the frame).
 problems=0
 if [ "$status" != 0 ]; then
   echo "the dialog journey ended with status $status" >&2
@@ -75,6 +88,18 @@ for shot in "${shots[@]}"; do
   colours=$(identify -format %k "$shot")
   if [ "$colours" -lt 4 ]; then
     echo "blank screenshot: $shot ($colours colours)" >&2
+    problems=1
+  fi
+  read -r width height < <(identify -format '%w %h' "$shot")
+  if [ "$width" -lt 100 ] || [ "$height" -lt 60 ] || [ "$width" -ge "$screen_width" ] || [ "$height" -ge "$screen_height" ]; then
+    echo "not a dialog's window: $shot (${width}x${height})" >&2
+    problems=1
+    continue
+  fi
+  bar=$(convert "$shot" -crop "$((width / 2 - 40))x8+$((width / 2))+6" +repage -format '%k %[pixel:p{0,0}]' info:)
+  face=$(convert "$shot" -format "%[pixel:p{6,$((height - 7))}]" info:)
+  if [ "${bar%% *}" != 1 ] || [ "${bar#* }" = "$face" ]; then
+    echo "no title bar: $shot (top strip: ${bar%% *} colours, ${bar#* }; face: $face)" >&2
     problems=1
   fi
 done
