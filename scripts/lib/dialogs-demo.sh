@@ -70,8 +70,10 @@ rm -f "$marker"
 
 # The journey passed, with six screenshots, none of them blank (an empty screen has
 # one or two colours), each the size of a dialog, not of the screen, with a title bar:
-# a strip of one colour across the top, right of the title and left of the close
-# button, that is not the colour of the dialog's face (bottom left, inside the frame).
+# a band of one colour across the top, just inside the frame on the left and again
+# right of the title up to the close button, that is not the colour of the dialog's
+# face (bottom left, inside the frame), with the title written on its left half (an
+# empty screen above a window without a frame is one colour there).
 problems=0
 if [ "$status" != 0 ]; then
   echo "the dialog journey ended with status $status" >&2
@@ -90,16 +92,17 @@ for shot in "${shots[@]}"; do
     echo "blank screenshot: $shot ($colours colours)" >&2
     problems=1
   fi
-  read -r width height < <(identify -format '%w %h' "$shot")
+  read -r width height < <(identify -format '%w %h\n' "$shot")
   if [ "$width" -lt 100 ] || [ "$height" -lt 60 ] || [ "$width" -ge "$screen_width" ] || [ "$height" -ge "$screen_height" ]; then
     echo "not a dialog's window: $shot (${width}x${height})" >&2
     problems=1
     continue
   fi
   bar=$(convert "$shot" -crop "$((width / 2 - 40))x8+$((width / 2))+6" +repage -format '%k %[pixel:p{0,0}]' info:)
-  face=$(convert "$shot" -format "%[pixel:p{6,$((height - 7))}]" info:)
-  if [ "${bar%% *}" != 1 ] || [ "${bar#* }" = "$face" ]; then
-    echo "no title bar: $shot (top strip: ${bar%% *} colours, ${bar#* }; face: $face)" >&2
+  read -r left face < <(convert "$shot" -format "%[pixel:p{3,10}] %[pixel:p{6,$((height - 7))}]\n" info:)
+  title=$(convert "$shot" -crop "$((width / 2 - 5))x10+5+6" +repage -format %k info:)
+  if [ "${bar%% *}" != 1 ] || [ "${bar#* }" != "$left" ] || [ "$left" = "$face" ] || [ "$title" -lt 2 ]; then
+    echo "no title bar: $shot (top right: ${bar%% *} colours, ${bar#* }; top left: $left; face: $face; title: $title colours)" >&2
     problems=1
   fi
 done
