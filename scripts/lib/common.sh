@@ -117,6 +117,11 @@ install_packages() {
   need_command winepath wine
   need_command zip zip
   need_command unzip unzip
+  need_command zipinfo unzip
+  need_command osslsigncode osslsigncode
+  need_command openssl openssl
+  need_command x86_64-w64-mingw32-g++ g++-mingw-w64-x86-64
+  need_file /usr/lib/wine/wine64 wine64
   # 32-bit Wine only where the kernel runs 32-bit programs (or qemu-i386 is asked for).
   if i386_programs_run || [ "${ORVANE_QEMU_I386:-0}" = 1 ]; then
     dpkg -s wine32:i386 >/dev/null 2>&1 || missing_packages+=(wine wine32:i386)
