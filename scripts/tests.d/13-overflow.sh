@@ -52,16 +52,22 @@ if ! command -v x86_64-w64-mingw32-g++ >/dev/null; then
 elif [ ! -x "$wine64" ]; then
   reasons+=("64-bit: no $wine64 (wine64)")
 else
-  # The probe's own prefix: a 64-bit one, made on first use (some seconds).
+  # The probe's own 64-bit prefix, made on first use (some seconds). A server that stays
+  # until the end of the check, and the prefix's services started apart from the probe's
+  # output, which would otherwise wait for them to end.
   export WINEPREFIX="$BUILD_ROOT/wine64-prefix"
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    timeout 300 "$wine64" wineboot -i >"$work/wineboot.log" 2>&1 || { cat "$work/wineboot.log"; echo "64-bit Wine could not make its prefix"; exit 1; }
-  fi
+  wineserver64=/usr/lib/wine/wineserver64
+  mkdir -p "$WINEPREFIX"
+  trap '"$wineserver64" -k 2>/dev/null || true; rm -rf "$work"' EXIT
+  "$wineserver64" -p >/dev/null 2>&1 </dev/null || true
+  boot=()
+  [ -f "$WINEPREFIX/system.reg" ] || boot=(-i)
+  timeout 300 "$wine64" wineboot "${boot[@]}" >"$work/wineboot.log" 2>&1 </dev/null \
+    || { cat "$work/wineboot.log"; echo "64-bit Wine could not start in $WINEPREFIX"; exit 1; }
   # shellcheck disable=SC2046  # the flags are words
   x86_64-w64-mingw32-g++ -std=c++17 $(flags optimize) $(flags compile) "$ROOT/tests/hardening/overflow_probe.cpp" \
     -static -static-libgcc -static-libstdc++ $(flags link) -o "$work/overflow_probe64.exe"
   check_probe "64-bit probe under 64-bit Wine" "$wine64" "$work/overflow_probe64.exe" || exit 1
-  timeout 60 /usr/lib/wine/wineserver64 -w || true  # the prefix's server ends a few seconds after its last program
   ran=1
 fi
 
