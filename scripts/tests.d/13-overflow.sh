@@ -15,7 +15,7 @@ WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winedbg.exe=d"  # an unhandled exception end
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# Runs the probe (the command before it in "$@") through all four cases.
+# check_probe LABEL COMMAND...: runs the probe COMMAND through the four cases.
 check_probe() {
   local label="$1" mode count out status
   shift
