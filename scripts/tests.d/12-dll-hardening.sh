@@ -5,6 +5,7 @@
 # the same build folder, built with the same flags, shows that they fortify: its copy
 # into a buffer of known size calls __memcpy_chk.
 source "$(dirname "$0")/../lib/common.sh"
+skip_without_command i686-w64-mingw32-g++ g++-mingw-w64-i686
 dll="$BUILD_ROOT/win32/OrvaneTrp.dll"
 map="$BUILD_ROOT/win32/OrvaneTrp.map"
 probe_map="$BUILD_ROOT/win32/overflow_probe.map"

@@ -5,6 +5,8 @@
 # DLL is the unsigned one byte for byte, with the same export and version resource. The
 # zip's SHA256SUMS is that of the signed DLL.
 source "$(dirname "$0")/../lib/common.sh"
+skip_without_command i686-w64-mingw32-g++ g++-mingw-w64-i686
+skip_without_command osslsigncode osslsigncode
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 version=$(head -n 1 "$ROOT/VERSION")
