@@ -39,11 +39,13 @@ check_probe() {
 }
 
 ran=0 reasons=()
-if wine_runs_here; then
-  (cd "$BUILD_ROOT/win32" && check_probe "32-bit probe under Wine" run_wine ./overflow_probe.exe) || exit 1
+# The 32-bit probe needs 32-bit Wine itself, whichever Wine the other checks run with.
+why32=$(wine32_missing)
+if [ -z "$why32" ]; then
+  (cd "$BUILD_ROOT/win32" && check_probe "32-bit probe under Wine" "$I386_PROBE" ./overflow_probe.exe) || exit 1
   ran=1
 else
-  reasons+=("32-bit: $WINE_MISSING")
+  reasons+=("32-bit: $(tr '\n' ';' <<<"$why32" | sed 's/;$//; s/;/; /g')")
 fi
 
 wine64=/usr/lib/wine/wine64
