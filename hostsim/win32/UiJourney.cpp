@@ -373,9 +373,6 @@ void ShowJourney(hostsim::SimHost& host, Driver& d)
     const char* marker = std::getenv("ORVANE_SHOW_MARKER");
     auto show = [marker](Driver& d, HWND dialog, const char* caption) {
         if (dialog == nullptr) return;
-        // No window manager activates it on a virtual display: its title bar would
-        // show as inactive.
-        SetForegroundWindow(dialog);
         RECT frame{};
         d.Check(GetWindowRect(dialog, &frame) != 0, std::string("the window of ") + caption);
         if (marker != nullptr) {
