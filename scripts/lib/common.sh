@@ -53,9 +53,9 @@ install_missing() {
   local needed package failed=() purposes=()
   mapfile -t needed < <(printf '%s\n' "${missing_packages[@]}" | sort -u)
   missing_packages=()
-  # A package that could not be installed in the last six hours is not tried again on
-  # every run: the archive is rarely mended sooner.
-  local memo="$BUILD_ROOT/uninstallable" recent=()
+  # A package that could not be installed on this machine in the last six hours is not
+  # tried again on every run (nor in every clone): the archive is rarely mended sooner.
+  local memo="${ORVANE_UNINSTALLABLE:-/var/tmp/orvane-uninstallable}" recent=()
   if [ -f "$memo" ]; then
     mapfile -t recent < <(awk -v since=$(($(date +%s) - 21600)) '$1 >= since {print $2}' "$memo" | sort -u)
     if [ ${#recent[@]} -gt 0 ]; then
@@ -81,8 +81,7 @@ install_missing() {
     apt-get install -y -q "$package" >/dev/null 2>&1 || failed+=("$package")
   done
   [ ${#failed[@]} -gt 0 ] || return 0
-  mkdir -p "$BUILD_ROOT"
-  printf "$(date +%s) %s\n" "${failed[@]}" >>"$memo"
+  printf "$(date +%s) %s\n" "${failed[@]}" >>"$memo" || true
   for package in "${failed[@]}"; do purposes+=("$package (not run without it: $(package_purpose "$package"))"); done
   echo "could not install $(printf '%s, ' "${purposes[@]}" | sed 's/, $//'); going on with the rest" >&2
   ORVANE_UNINSTALLED="${ORVANE_UNINSTALLED:+$ORVANE_UNINSTALLED }${failed[*]}"
@@ -161,13 +160,20 @@ configure_sanitized() {
     -DORVANE_SANITIZE=ON -DORVANE_FUZZ=ON -DORVANE_BENCH=OFF >/dev/null
 }
 
+# scripts/test builds once and exports ORVANE_BUILT as its build folder: the scripts it
+# runs build nothing more there, so that checks running side by side never build in
+# one folder at a time. A build into another folder (a second build to compare) builds.
+already_built() { [ "${ORVANE_BUILT:-}" = "$BUILD_ROOT" ]; }
+
 build_native() {
+  already_built && return 0
   cmake -S "$ROOT" -B "$BUILD_ROOT/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
   cmake --build "$BUILD_ROOT/native" -j"$JOBS"
 }
 
 # Builds the Windows targets named (all when none is).
 build_win32() {
+  already_built && return 0
   if ! command -v i686-w64-mingw32-g++ >/dev/null; then
     echo "no Windows build: i686-w64-mingw32-g++ is not installed (package g++-mingw-w64-i686)" >&2
     return 0

@@ -114,6 +114,7 @@ run_wine() {
 
 # Builds the 64-bit twin where the checks under Wine run with it; nothing elsewhere.
 build_win64() {
+  already_built && return 0
   twin_wanted || return 0
   if ! command -v x86_64-w64-mingw32-g++ >/dev/null; then
     echo "no 64-bit twin: x86_64-w64-mingw32-g++ is not installed (package g++-mingw-w64-x86-64)" >&2

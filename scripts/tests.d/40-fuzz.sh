@@ -1,4 +1,4 @@
-# Every reader under libFuzzer with AddressSanitizer: FUZZ_SECONDS (10 unless set) per
+# Every reader under libFuzzer with AddressSanitizer: FUZZ_SECONDS (6 unless set) per
 # target on a copy of its seed corpus, long enough to pass the seeds and go on to new
 # inputs, as many targets at a time as there are build jobs. A crash, leak or failed
 # check ends the run non-zero, and so does a target that never got past its seeds; one
@@ -6,7 +6,7 @@
 source "$(dirname "$0")/../lib/common.sh"
 skip_without_command clang++ clang
 BUILD="${FUZZ_BUILD_DIR:-$SANITIZED_BUILD}"
-SECONDS_PER_TARGET="${FUZZ_SECONDS:-10}"
+SECONDS_PER_TARGET="${FUZZ_SECONDS:-6}"
 
 SANITIZE_BUILD_DIR="$BUILD" configure_sanitized
 
