@@ -119,23 +119,14 @@ install_packages() {
   need_command zipinfo unzip
   need_command osslsigncode osslsigncode
   need_command openssl openssl
-  need_command x86_64-w64-mingw32-g++ g++-mingw-w64-x86-64
-  need_file /usr/lib/wine/wine64 wine64
+  # The 64-bit twin, and the overflow check's 64-bit probe, which runs on every machine.
+  need_twin_packages
   # 32-bit Wine only where the kernel runs 32-bit programs (or qemu-i386 is asked for).
   if i386_programs_run || [ "${ORVANE_QEMU_I386:-0}" = 1 ]; then
     dpkg -s wine32:i386 >/dev/null 2>&1 || missing_packages+=(wine wine32:i386)
   fi
-  # The 64-bit twin where 32-bit Wine will not run the checks; asked for again once
-  # installing shows that 32-bit Wine did not come.
-  if [ "${ORVANE_WINE:-}" = 64 ] || { [ "${ORVANE_WINE:-}" != 32 ] && [ "${ORVANE_QEMU_I386:-0}" != 1 ] && ! i386_programs_run; }; then
-    need_twin_packages
-  fi
   install_missing
   enable_i386_programs
-  if twin_wanted; then
-    need_twin_packages
-    install_missing
-  fi
 }
 
 # What the 64-bit twin is built and run with: no i386 package among them.
