@@ -16,8 +16,6 @@ namespace {
 
 constexpr std::int16_t kRefused = 1;
 
-const char* const kTemporaryColor = "ORVT_Temp_Color";
-
 std::int16_t DensityOf(const SimColor& color)
 {
     long value = (color.c * 610L + color.m * 760L + color.y * 160L + color.k * 1700L) / 1000L;

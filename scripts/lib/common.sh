@@ -123,7 +123,7 @@ install_packages() {
   need_twin_packages
   # 32-bit Wine only where the kernel runs 32-bit programs (or qemu-i386 is asked for).
   if i386_programs_run || [ "${ORVANE_QEMU_I386:-0}" = 1 ]; then
-    dpkg -s wine32:i386 >/dev/null 2>&1 || missing_packages+=(wine wine32:i386)
+    dpkg -s wine32:i386 >/dev/null 2>&1 || missing_packages+=(wine32:i386)
   fi
   install_missing
   enable_i386_programs
