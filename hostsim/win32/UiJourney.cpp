@@ -367,7 +367,8 @@ void FailureJourney(hostsim::SimHost& host, Driver& d)
 // Opens each dialog in turn and pauses so that a screenshot can be taken; the
 // caption of the dialog on screen is written to `marker` while it stands, and on a
 // second line its window on the screen, frame and title bar included, as
-// WIDTHxHEIGHT+X+Y.
+// WIDTHxHEIGHT+X+Y. The one who takes the screenshot then removes the marker, and
+// the journey goes on (after ten seconds at the latest).
 void ShowJourney(hostsim::SimHost& host, Driver& d)
 {
     const char* marker = std::getenv("ORVANE_SHOW_MARKER");
@@ -384,7 +385,11 @@ void ShowJourney(hostsim::SimHost& host, Driver& d)
         }
         std::printf("showing: %s\n", caption);
         std::fflush(stdout);
-        Sleep(2500);
+        if (marker == nullptr) {
+            Sleep(2500);
+        } else {
+            for (int i = 0; i < 200 && GetFileAttributesA(marker) != INVALID_FILE_ATTRIBUTES; ++i) Sleep(50);
+        }
         d.Check(true, caption);
     };
     Command(host, d, [&](Driver& d) {

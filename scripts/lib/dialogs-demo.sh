@@ -29,17 +29,12 @@ if [ "$mode" = "--interactive" ]; then
   exit 0
 fi
 
-# The virtual display has no window manager: Wine draws each window's frame and
-# title bar itself, as Windows does (set once in the display prefix).
-if ! grep -qx '"Decorated"="N"' "$WINE_DISPLAY_PREFIX/user.reg" 2>/dev/null; then
-  on_display -- "$WINE_LOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null
-fi
-
 marker="$out/dialogs/.showing"
 rm -f "$marker" "$out"/dialogs/*.png
 # On the virtual display: the journey opens each dialog in turn and writes its name
-# and its window's place on the screen into the marker file; whenever the name
-# changes, the screen is taken, cropped to that window.
+# and its window's place on the screen into the marker file; the screen is then
+# taken, cropped to that window, and the marker removed, upon which the journey goes
+# on to the next dialog.
 screen_width=1024 screen_height=768
 status=0
 ORVANE_SHOW_MARKER_UNIX="$marker" ORVANE_SHOTS="$out/dialogs" WINE_LOADER="$WINE_LOADER" \
@@ -49,20 +44,17 @@ ORVANE_SHOW_MARKER_UNIX="$marker" ORVANE_SHOTS="$out/dialogs" WINE_LOADER="$WINE
     "$WINE_LOADER" ./hostsim.exe --dll OrvaneTrp.dll --publication "$0" --no-save \
     --events load,register,journey:show,unload &
   pid=$!
-  last=""
   while kill -0 $pid 2>/dev/null; do
-    if [ -f "$marker" ]; then
-      now=$(head -n 1 "$marker")
-      if [ -n "$now" ] && [ "$now" != "$last" ]; then
-        sleep 0.7
-        window=$(sed -n 2p "$marker")
-        shot="$ORVANE_SHOTS/$(echo "$now" | tr "A-Z " "a-z-").png"
-        import -window root -crop "$window" +repage "$shot" && echo "screenshot: $shot ($window)" ||
-          echo "no screenshot of \"$now\"" >&2
-        last="$now"
-      fi
+    now=$(head -n 1 "$marker" 2>/dev/null || true)
+    window=$(sed -n 2p "$marker" 2>/dev/null || true)
+    if [ -n "$now" ] && [ -n "$window" ]; then
+      sleep 0.7
+      shot="$ORVANE_SHOTS/$(echo "$now" | tr "A-Z " "a-z-").png"
+      import -window root -crop "$window" +repage "$shot" && echo "screenshot: $shot ($window)" ||
+        echo "no screenshot of \"$now\"" >&2
+      rm -f "$marker"
     fi
-    sleep 0.2
+    sleep 0.1
   done
   wait $pid
 ' "$publication" || status=$?

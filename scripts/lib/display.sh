@@ -11,12 +11,26 @@ use_display_prefix() {
   command -v wineserver >/dev/null || { echo "wineserver not found (package wine)" >&2; return 2; }
   wine_runs_here || { echo "no Wine for a display run: $WINE_MISSING" >&2; return 2; }
   export WINEPREFIX="$WINE_DISPLAY_PREFIX"
-  [ -d "$WINEPREFIX" ] || return 0  # the first run creates it
-  if ! timeout 60 wineserver -w; then
+  if [ -d "$WINEPREFIX" ] && ! timeout 60 wineserver -w; then
     echo "stopping the Wine server left running in $WINEPREFIX" >&2
     wineserver -k || true
     timeout 10 wineserver -w || { echo "the Wine server of $WINEPREFIX does not stop" >&2; return 2; }
   fi
+  display_settings
+}
+
+# The virtual display has no window manager, so Wine draws each window's frame and
+# title bar itself, as Windows does (Decorated), and manages its windows itself
+# (Managed): a managed window that closes waits two seconds for a window manager to
+# take it off the screen. Set once in the display prefix, which this creates.
+display_settings() {
+  local name
+  for name in Decorated Managed; do
+    grep -qx "\"$name\"=\"N\"" "$WINEPREFIX/user.reg" 2>/dev/null && continue
+    env -u DISPLAY timeout 120 "$WINE_LOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v "$name" /d N /f >/dev/null ||
+      { echo "could not set $name in $WINEPREFIX" >&2; return 2; }
+  done
+  wineserver -k 2>/dev/null || true
 }
 
 # Runs a command ("$WINE_LOADER", or a script that runs wine) in the display prefix on a new
