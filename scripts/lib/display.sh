@@ -22,15 +22,20 @@ use_display_prefix() {
 # The virtual display has no window manager, so Wine draws each window's frame and
 # title bar itself, as Windows does (Decorated), and manages its windows itself
 # (Managed): a managed window that closes waits two seconds for a window manager to
-# take it off the screen. Set once in the display prefix, which this creates.
+# take it off the screen. Set once in the display prefix, which this creates. Wine
+# draws the close button with Marlett, which this Wine does not find among its own
+# fonts: it goes into the prefix's fonts folder, where Wine looks too.
 display_settings() {
-  local name
+  local name marlett=/usr/share/wine/fonts/marlett.ttf
   for name in Decorated Managed; do
     grep -qx "\"$name\"=\"N\"" "$WINEPREFIX/user.reg" 2>/dev/null && continue
     env -u DISPLAY timeout 120 "$WINE_LOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v "$name" /d N /f >/dev/null ||
       { echo "could not set $name in $WINEPREFIX" >&2; return 2; }
   done
   wineserver -k 2>/dev/null || true
+  if [ -f "$marlett" ] && [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ]; then
+    cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/" || true
+  fi
 }
 
 # Runs a command ("$WINE_LOADER", or a script that runs wine) in the display prefix on a new
