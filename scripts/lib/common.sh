@@ -136,6 +136,11 @@ need_twin_packages() {
   need_file "$WINE64_LOADER" wine64
 }
 
+# The names a Windows DLL (of the 32-bit build) exports, one a line.
+dll_exports() {
+  i686-w64-mingw32-objdump -p "$1" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | grep -E '^\s+\[' | awk '{print $NF}'
+}
+
 # Ends a check with SKIPPED when a command it needs is not installed, naming it.
 skip_without_command() {  # command package
   command -v "$1" >/dev/null && return 0

@@ -26,13 +26,15 @@ use_display_prefix() {
 # draws the close button with Marlett, which this Wine does not find among its own
 # fonts: it goes into the prefix's fonts folder, where Wine looks too.
 display_settings() {
-  local name marlett=/usr/share/wine/fonts/marlett.ttf
+  local name set=0 marlett=/usr/share/wine/fonts/marlett.ttf
   for name in Decorated Managed; do
     grep -qx "\"$name\"=\"N\"" "$WINEPREFIX/user.reg" 2>/dev/null && continue
+    set=1
     env -u DISPLAY timeout 120 "$WINE_LOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v "$name" /d N /f >/dev/null ||
       { echo "could not set $name in $WINEPREFIX" >&2; return 2; }
   done
-  wineserver -k 2>/dev/null || true
+  # The server started without a display goes, and writes the settings out as it does.
+  [ "$set" = 0 ] || wineserver -k 2>/dev/null || true
   if [ -f "$marlett" ] && [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ]; then
     cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/" || true
   fi

@@ -4,7 +4,7 @@ skip_without_command i686-w64-mingw32-g++ g++-mingw-w64-i686
 dll="$BUILD_ROOT/win32/OrvaneTrp.dll"
 dump=$(i686-w64-mingw32-objdump -p "$dll")
 grep -q "file format pei-i386" <<<"$dump"
-exports=$(sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' <<<"$dump" | grep -E '^\s+\[' | awk '{print $NF}')
+exports=$(dll_exports "$dll")
 [ "$exports" = "main" ] || { echo "exports: $exports"; exit 1; }
 size=$(stat -c %s "$dll")
 echo "size: $size bytes"

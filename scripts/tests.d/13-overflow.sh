@@ -48,7 +48,7 @@ else
   reasons+=("32-bit: $(tr '\n' ';' <<<"$why32" | sed 's/;$//; s/;/; /g')")
 fi
 
-wine64=/usr/lib/wine/wine64
+wine64="$WINE64_LOADER"
 if ! command -v x86_64-w64-mingw32-g++ >/dev/null; then
   reasons+=("64-bit: no x86_64-w64-mingw32-g++ (g++-mingw-w64-x86-64)")
 elif [ ! -x "$wine64" ]; then

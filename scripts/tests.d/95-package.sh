@@ -40,7 +40,7 @@ grep -q '^Entry 4 00000000 00000000 Security Directory' <<<"$headers" \
   || { echo "the packaged DLL is signed, though no certificate was given"; exit 1; }
 grep -q "^Version $version"$'\r'"$" "$work/unpacked/INSTALL.txt" || { echo "INSTALL.txt does not name version $version with Windows line ends"; exit 1; }
 grep -q "MIT License" "$work/unpacked/LICENSE.txt" || { echo "no licence"; exit 1; }
-exports=$(i686-w64-mingw32-objdump -p "$dll" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | grep -E '^\s+\[' | awk '{print $NF}')
+exports=$(dll_exports "$dll")
 [ "$exports" = main ] || { echo "the packaged DLL exports: $exports"; exit 1; }
 out=$(ORVANE_DLL="$dll" "$BUILD_ROOT/native/unit_tests" \
   --gtest_filter='ResourceTest.*:VersionResource.*:DialogResources.*' 2>&1) || { echo "$out"; exit 1; }

@@ -49,8 +49,7 @@ fi
 cp "$BUILD_ROOT/win32/OrvaneTrp.dll" "$work/unsigned.dll"
 osslsigncode remove-signature -in "$signed" -out "$work/removed.dll" >/dev/null
 cmp "$work/unsigned.dll" "$work/removed.dll" || { echo "the signed DLL differs from the unsigned one in more than its signature"; exit 1; }
-exports() { i686-w64-mingw32-objdump -p "$1" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | grep -E '^\s+\[' | awk '{print $NF}'; }
-[ "$(exports "$signed")" = main ] || { echo "the signed DLL exports: $(exports "$signed")"; exit 1; }
+[ "$(dll_exports "$signed")" = main ] || { echo "the signed DLL exports: $(dll_exports "$signed")"; exit 1; }
 rsrc() { i686-w64-mingw32-objdump -s -j .rsrc "$1" | tail -n +4; }
 [ "$(rsrc "$signed")" = "$(rsrc "$work/unsigned.dll")" ] || { echo "the signed DLL's resources differ"; exit 1; }
 out=$(ORVANE_DLL="$signed" "$BUILD_ROOT/native/unit_tests" --gtest_filter='VersionResource.*' 2>&1) || { echo "$out"; exit 1; }
