@@ -35,12 +35,12 @@ bool IsBlack(const std::vector<InkInfo>& inks, const ResolvedStyle& style, const
 }
 
 // The tint an ink takes in a trap: what the receiving side has, raised toward what the
-// giving side has, by (1 - TrapColorScaling).
+// giving side has by TrapColorScaling (1: all the way, 0: not at all).
 std::vector<std::uint8_t> TrapTints(const std::vector<int>& inkList, const ResolvedStyle& style,
                                     const std::uint8_t* giver, const std::uint8_t* receiver) {
     std::vector<std::uint8_t> tints;
     for (const int i : inkList) {
-        const double tint = receiver[i] + (giver[i] - receiver[i]) * (1.0 - style.trapColorScaling[i]);
+        const double tint = receiver[i] + (giver[i] - receiver[i]) * style.trapColorScaling[i];
         tints.push_back(static_cast<std::uint8_t>(std::lround(std::clamp(tint, 0.0, 255.0))));
     }
     return tints;

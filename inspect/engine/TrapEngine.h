@@ -18,10 +18,9 @@
 //   is 4 pixels wide; traps narrower than half a pixel do not show.
 // - A spread trap adds the lighter side's higher inks on the darker side; in a centre trap
 //   each side gets, over its half, the other side's higher inks. TrapColorScaling s (per ink
-//   when the style's ColorantZoneDetails name it) reduces the added ink toward what the
-//   receiving pixel already has: trap tint = own + (source − own) × (1 − s), so 0 adds the
-//   full tint of the side the ink comes from and 1 adds nothing. Where traps overlap, each
-//   ink takes the highest.
+//   when the style's ColorantZoneDetails name it) sets how much of it comes: trap tint =
+//   own + (source − own) × s, so 1 adds the full tint of the side the ink comes from and
+//   0 adds nothing. Where traps overlap, each ink takes the highest.
 // - An edge belongs to the zone that holds its darker-side pixel, and its traps stay on
 //   pixels of that zone and of the colour they are painted on. Disabled zones, pages outside
 //   every zone and pages without trapping get no traps; where zones overlap, the one set

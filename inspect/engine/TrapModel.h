@@ -34,7 +34,7 @@ struct TrapStyleParams {
     double slidingTrapLimit = 0.7;
     double blackColorLimit = 1.0;
     double blackDensityLimit = 1.1;
-    double trapColorScaling = 0.0;
+    double trapColorScaling = 1.0;
     std::map<std::string, ColorantDetail> colorantDetails;  // keyed by ink name
 };
 

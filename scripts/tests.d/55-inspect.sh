@@ -137,7 +137,7 @@ done
 # type of Cyan; the traps of the JSON (placement, width, inks that spread, length of
 # edge) and the reasons of the edges left untrapped; then plate:x:y:percent of ink in
 # the pictures (-trapped: with the traps). Inks: Cyan 0.61, Magenta 0.76, Yellow 0.16,
-# Black 1.7; TrapColorScaling 0.
+# Black 1.7; TrapColorScaling 1 (the full tint).
 trap_job() {
   local x0 y0 x1 y1
   read -r x0 y0 x1 y1 <<<"$5"
@@ -149,7 +149,7 @@ trap_job() {
   /Yellow << /NeutralDensity 0.16 /ColorantType /Normal >> /Black << /NeutralDensity 1.7 /ColorantType /Normal >>
 >> >> >> setpagedevice
 /Trapping /ProcSet findresource begin
-<< /TrapColorScaling 0 $4 >> settrapparams
+<< /TrapColorScaling 1 $4 >> settrapparams
 newpath $x0 $y0 moveto $x1 $y0 lineto $x1 $y1 lineto $x0 $y1 lineto closepath settrapzone
 end
 $2 setcmykcolor 0 0 72 72 rectfill $3 setcmykcolor 72 0 72 72 rectfill
