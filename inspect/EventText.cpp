@@ -1,5 +1,6 @@
 #include "inspect/EventText.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <regex>
@@ -64,9 +65,16 @@ double LeadingNumber(const std::string& text) {
     return end == start ? 0 : value;
 }
 
-std::string TwoDecimals(double value) {
+std::string TwoDecimals(double value) { return Decimals(value, 2); }
+
+double Rounded(double value, int decimals) {
+    const double f = std::pow(10.0, decimals);
+    return std::round(value * f) / f;
+}
+
+std::string Decimals(double value, int decimals) {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.2f", value);
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
     std::string text = buffer;
     if (text.find('.') != std::string::npos) {
         while (!text.empty() && text.back() == '0') text.pop_back();

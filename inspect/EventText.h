@@ -17,6 +17,10 @@ std::string Latin1ToUtf8(const std::string& bytes);
 double LeadingNumber(const std::string& text);
 // A number with at most two decimals and no trailing zeros: 1.50 -> 1.5, -0.001 -> 0.
 std::string TwoDecimals(double value);
+// The same with at most `decimals` decimals.
+std::string Decimals(double value, int decimals);
+// A number rounded to `decimals` decimals.
+double Rounded(double value, int decimals);
 // Whether a text is a number as JSON writes one (and PostScript prints most).
 bool IsJsonNumber(const std::string& text);
 

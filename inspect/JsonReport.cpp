@@ -4,6 +4,7 @@
 
 #include "inspect/EventText.h"
 #include "inspect/TextReport.h"
+#include "inspect/ZeroWarnings.h"
 
 namespace orvane::inspect {
 namespace {
@@ -100,6 +101,11 @@ Json JsonReport(const Journal& j, const Findings& f, const std::string& pictures
         }
     }
     r["refused"] = refused;
+    Json warnings = Json::array();
+    for (const auto& w : ZeroWarnings(j))
+        warnings.push_back({{"pages", Pages(w.pages)}, {"style", JsonText(w.style)}, {"key", w.key},
+                            {"message", JsonText(w.message)}});
+    r["warnings"] = warnings;
 
     if (j.failed) {
         r["error"] = {{"name", JsonText(j.errorName)},

@@ -6,26 +6,12 @@
 
 #include "inspect/EventText.h"
 #include "inspect/TextReport.h"
+#include "inspect/TrapRuleText.h"
 
 namespace orvane::inspect {
 namespace {
 
-// A number with at most `decimals` decimals and no trailing zeros.
-std::string Short(double value, int decimals) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    std::string s = text;
-    if (s.find('.') != std::string::npos) {
-        while (s.back() == '0') s.pop_back();
-        if (s.back() == '.') s.pop_back();
-    }
-    return s == "-0" ? "0" : s;
-}
-
-double Rounded(double value, int decimals) {
-    const double f = std::pow(10.0, decimals);
-    return std::round(value * f) / f;
-}
+std::string Short(double value, int decimals) { return Decimals(value, decimals); }
 
 std::string Percent(std::uint8_t tint) { return Short(tint * 100.0 / 255.0, 1) + " %"; }
 
@@ -46,16 +32,6 @@ Json ColourJson(const PagePlates& p, const std::vector<std::uint8_t>& tints) {
 
 const char* Placement(TrapPlacement placement) { return placement == TrapPlacement::Centre ? "centre" : "spread"; }
 
-const char* Reason(UntrappedReason reason) {
-    switch (reason) {
-        case UntrappedReason::StepLimit: return "step limit";
-        case UntrappedReason::NoGap: return "no gap";
-        case UntrappedReason::IgnoredInk: return "ignored ink";
-        case UntrappedReason::ZoneDisabled: return "zone disabled";
-    }
-    return "";
-}
-
 std::string Inks(const PagePlates& p, const std::vector<int>& inks) {
     std::string out;
     for (int i : inks)
@@ -67,6 +43,13 @@ std::string StyleOf(const PagePlates& p, int style) {
     return style >= 0 && static_cast<std::size_t>(style) < p.setup.styles.size()
                ? p.setup.styles[static_cast<std::size_t>(style)].name
                : std::string();
+}
+
+Json Rule(const PagePlates& p, const std::vector<std::uint8_t>& lighter, const std::vector<std::uint8_t>& darker,
+          const TrapRule& rule, const char* outcome) {
+    Json json = RuleJson(p.inks, rule, outcome);
+    json["text"] = Latin1ToUtf8(Unescape(RuleText(p.inks, lighter, darker, rule, outcome)));
+    return json;
 }
 
 void WriteTraps(std::ostream& out, const Journal& j, const PagePlates& p) {
@@ -85,13 +68,16 @@ void WriteTraps(std::ostream& out, const Journal& j, const PagePlates& p) {
             out << "    " << Inks(p, t.spreads) << (t.spreads.size() == 1 ? " spreads" : " spread") << " from "
                 << Colour(p, t.lighter) << " into " << Colour(p, t.darker) << ": "
                 << Placement(t.placement) << ", " << Short(t.width, 3) << " pt wide, " << Short(t.length, 1)
-                << " pt of edge\n";
+                << " pt of edge\n      rule: " << RuleText(p.inks, t.lighter, t.darker, t.rule, Outcome(true, t.rule, {}))
+                << "\n";
             ++lines;
         }
         for (const auto& u : p.untrapped) {
             if (u.zone != static_cast<int>(z)) continue;
-            out << "    untrapped: " << Colour(p, u.lighter) << " against " << Colour(p, u.darker) << ": " << Reason(u.reason)
-                << ", " << Short(u.length, 1) << " pt of edge\n";
+            const char* outcome = Outcome(false, u.rule, u.reason);
+            out << "    untrapped: " << Colour(p, u.lighter) << " against " << Colour(p, u.darker) << ": " << outcome
+                << ", " << Short(u.length, 1) << " pt of edge\n      rule: "
+                << RuleText(p.inks, u.lighter, u.darker, u.rule, outcome) << "\n";
             ++lines;
         }
         if (lines == 0) out << "    no colours meet\n";
@@ -149,12 +135,16 @@ void AddPlatesJson(Json& report, const PlatesRun& run) {
             traps.push_back({{"page", p.page}, {"style", Latin1ToUtf8(StyleOf(p, t.style))},
                              {"lighter", ColourJson(p, t.lighter)}, {"darker", ColourJson(p, t.darker)},
                              {"spreads", spreads}, {"placement", Placement(t.placement)},
-                             {"width", Rounded(t.width, 3)}, {"length", Rounded(t.length, 2)}});
+                             {"width", Rounded(t.width, 3)}, {"length", Rounded(t.length, 2)},
+                             {"rule", Rule(p, t.lighter, t.darker, t.rule, Outcome(true, t.rule, {}))}});
         }
-        for (const auto& u : p.untrapped)
+        for (const auto& u : p.untrapped) {
+            const char* outcome = Outcome(false, u.rule, u.reason);
             untrapped.push_back({{"page", p.page}, {"style", Latin1ToUtf8(StyleOf(p, u.style))},
                                  {"lighter", ColourJson(p, u.lighter)}, {"darker", ColourJson(p, u.darker)},
-                                 {"reason", Reason(u.reason)}, {"length", Rounded(u.length, 2)}});
+                                 {"reason", outcome}, {"length", Rounded(u.length, 2)},
+                                 {"rule", Rule(p, u.lighter, u.darker, u.rule, outcome)}});
+        }
     }
     report["plates"] = plates;
     report["coverage"] = coverage;

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "inspect/EventText.h"
+#include "inspect/ZeroWarnings.h"
 
 namespace orvane::inspect {
 namespace {
@@ -82,6 +83,9 @@ void WriteTextReport(std::ostream& out, const Journal& j, const Findings& f, con
         for (const auto& g : f.refused)
             out << "  page" << (g.pages.size() > 1 ? "s " : " ") << Ranges(g.pages) << ": " << g.message << "\n";
     }
+    for (const auto& w : ZeroWarnings(j))
+        out << "Warning" << (w.pages.empty() ? "" : std::string(w.pages.size() > 1 ? ", pages " : ", page ") + Ranges(w.pages))
+            << ": " << w.message << "\n";
     if (j.failed) out << "The job stops with " << Stop(j, f) << ", " << f.error.where << "\n";
     else if (f.shortJob) out << "The device got less than the whole job: " << f.ShortText(j) << "\n";
     out << "\n";

@@ -14,14 +14,15 @@ double Pixels(double points, double resolution, double maxPixels) {
     return std::isnan(pixels) ? 0 : std::clamp(pixels, 0.0, maxPixels);
 }
 
-// Inks of `high` above `low` (Transparent ones left out), and those of them that stay
-// above it by more than the ink's step limit.
+// Inks of `high` above `low` (Transparent ones left out), those of them that stay above
+// it by more than the ink's step limit, and the one of them with the widest margin.
 void HigherInks(const std::vector<InkInfo>& inks, const ResolvedStyle& style, const std::uint8_t* high,
-                const std::uint8_t* low, bool& anyHigher, std::vector<int>& pastStep) {
-    anyHigher = false;
+                const std::uint8_t* low, TrapRule::Step& best, std::vector<int>& pastStep) {
     for (std::size_t i = 0; i < inks.size(); ++i) {
         if (inks[i].type == ColorantType::Transparent || high[i] <= low[i]) continue;
-        anyHigher = true;
+        const double step = (high[i] - low[i]) / static_cast<double>(high[i]);
+        if (best.ink < 0 || step - style.stepLimit[i] > best.step - best.limit)
+            best = {static_cast<int>(i), step, style.stepLimit[i]};
         if (high[i] - low[i] > style.stepLimit[i] * high[i]) pastStep.push_back(static_cast<int>(i));
     }
 }
@@ -94,22 +95,29 @@ bool IsLighter(const std::vector<InkInfo>& inks, const std::uint8_t* a, const st
 PairDecision DecidePair(const std::vector<InkInfo>& inks, const ResolvedStyle& style,
                         const std::uint8_t* lighter, const std::uint8_t* darker) {
     PairDecision d;
+    TrapRule& rule = d.rule;
+    rule.lighterDensity = NeutralDensity(inks, lighter);
+    rule.darkerDensity = NeutralDensity(inks, darker);
+    rule.slidingTrapLimit = style.slidingTrapLimit;
+    rule.blackDensityLimit = style.blackDensityLimit;
+    rule.blackColorLimit = style.blackColorLimit;
+    rule.trapWidth = style.widthPoints;
+    rule.blackWidth = style.widthPoints > 0 ? style.blackWidthPoints / style.widthPoints : 0;
     if (!style.enabled) {
         d.reason = UntrappedReason::ZoneDisabled;
         return d;
     }
     for (std::size_t i = 0; i < inks.size(); ++i)
         if (inks[i].type == ColorantType::OpaqueIgnore && (lighter[i] > 0 || darker[i] > 0)) {
+            rule.ignoredInk = static_cast<int>(i);
             d.reason = UntrappedReason::IgnoredInk;
             return d;
         }
-    bool lighterHigher = false;
-    bool darkerHigher = false;
     std::vector<int> lighterPast;
     std::vector<int> darkerPast;
-    HigherInks(inks, style, lighter, darker, lighterHigher, lighterPast);
-    HigherInks(inks, style, darker, lighter, darkerHigher, darkerPast);
-    if (!lighterHigher || !darkerHigher) {
+    HigherInks(inks, style, lighter, darker, rule.lighterStep, lighterPast);
+    HigherInks(inks, style, darker, lighter, rule.darkerStep, darkerPast);
+    if (rule.lighterStep.ink < 0 || rule.darkerStep.ink < 0) {
         d.reason = UntrappedReason::NoGap;
         return d;
     }
@@ -117,14 +125,17 @@ PairDecision DecidePair(const std::vector<InkInfo>& inks, const ResolvedStyle& s
         d.reason = UntrappedReason::StepLimit;
         return d;
     }
-    const double lighterDensity = NeutralDensity(inks, lighter);
-    const double darkerDensity = NeutralDensity(inks, darker);
-    const bool centre = darkerDensity <= 0 || lighterDensity / darkerDensity >= style.slidingTrapLimit;
-    const bool black = IsBlack(inks, style, darker);
+    const bool centre = rule.darkerDensity <= 0 || rule.lighterDensity / rule.darkerDensity >= style.slidingTrapLimit;
+    rule.blackSide = IsBlack(inks, style, darker);
+    rule.placement = centre ? TrapPlacement::Centre : TrapPlacement::Spread;
+    d.placement = rule.placement;
+    d.widthPixels = rule.blackSide ? style.blackWidthPixels : style.widthPixels;
+    d.widthPoints = rule.blackSide ? style.blackWidthPoints : style.widthPoints;
+    if (d.widthPoints <= 0) {
+        d.reason = UntrappedReason::WidthZero;
+        return d;
+    }
     d.trap = true;
-    d.placement = centre ? TrapPlacement::Centre : TrapPlacement::Spread;
-    d.widthPixels = black ? style.blackWidthPixels : style.widthPixels;
-    d.widthPoints = black ? style.blackWidthPoints : style.widthPoints;
     d.toDarker = lighterPast;
     d.toDarkerTint = TrapTints(lighterPast, style, lighter, darker);
     if (centre) {

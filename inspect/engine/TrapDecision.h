@@ -41,6 +41,7 @@ struct PairDecision {
     std::vector<std::uint8_t> toDarkerTint;  // their tints in the trap
     std::vector<int> toLighter;              // centre traps: the darker side's higher inks
     std::vector<std::uint8_t> toLighterTint;
+    TrapRule rule;
 };
 
 PairDecision DecidePair(const std::vector<InkInfo>& inks, const ResolvedStyle& style,

@@ -151,10 +151,11 @@ const Decision& TrapEngine::State::Decide(int zone, const std::vector<std::uint8
     if (!listed) return d;
     if (d.pair.trap) {
         d.record = static_cast<int>(traps.size());
-        traps.push_back({zone, d.style, lighter, darker, d.pair.toDarker, d.pair.placement, d.pair.widthPoints, 0});
+        traps.push_back({zone, d.style, lighter, darker, d.pair.toDarker, d.pair.placement, d.pair.widthPoints, 0,
+                         d.pair.rule});
     } else {
         d.record = static_cast<int>(untrapped.size());
-        untrapped.push_back({zone, d.style, lighter, darker, d.pair.reason, 0});
+        untrapped.push_back({zone, d.style, lighter, darker, d.pair.reason, 0, d.pair.rule});
     }
     decisionIndex.emplace(key, static_cast<int>(decisions.size() - 1));
     return d;

@@ -15,7 +15,8 @@
 // - Width: TrapWidth points; where the darker side is black (an ink of ND ≥
 //   BlackDensityLimit at a tint ≥ BlackColorLimit), BlackWidth × TrapWidth. A pixel is in
 //   the trap when its centre lies within the width of the edge, so at 300 dpi a 1 pt trap
-//   is 4 pixels wide; traps narrower than half a pixel do not show.
+//   is 4 pixels wide; traps narrower than half a pixel do not show. A width of 0 makes no
+//   trap: the edge is listed as untrapped (width 0).
 // - A spread trap adds the lighter side's higher inks on the darker side; in a centre trap
 //   each side gets, over its half, the other side's higher inks. TrapColorScaling s (per ink
 //   when the style's ColorantZoneDetails name it) sets how much of it comes: trap tint =
@@ -38,7 +39,30 @@ namespace orvane::inspect {
 
 enum class TrapPlacement { Spread, Centre };
 
-enum class UntrappedReason { StepLimit, NoGap, IgnoredInk, ZoneDisabled };
+enum class UntrappedReason { StepLimit, NoGap, IgnoredInk, ZoneDisabled, WidthZero };
+
+// What one decision rests on, for a report to say why.
+struct TrapRule {
+    // Per side, of the inks higher than on the other side, the one that steps past its
+    // step limit by most (or comes closest): its step as a fraction of its higher tint.
+    struct Step {
+        int ink = -1;  // -1: the side has no higher ink
+        double step = 0;
+        double limit = 0;
+    };
+    double lighterDensity = 0;
+    double darkerDensity = 0;
+    double slidingTrapLimit = 0;
+    Step lighterStep;
+    Step darkerStep;
+    int ignoredInk = -1;      // an OpaqueIgnore ink on either side
+    bool blackSide = false;   // the darker side counts as black
+    double blackDensityLimit = 0;
+    double blackColorLimit = 0;
+    double trapWidth = 0;     // points, the style's TrapWidth
+    double blackWidth = 0;    // the style's BlackWidth factor
+    TrapPlacement placement = TrapPlacement::Spread;  // where a trap would lie
+};
 
 // One pair of colours that meet in one zone and get a trap, with the length of edge
 // they share. Colours are tints per ink, in TrapPage::inks order.
@@ -51,6 +75,7 @@ struct TrapRecord {
     TrapPlacement placement = TrapPlacement::Spread;
     double width = 0;   // points
     double length = 0;  // points
+    TrapRule rule;
 };
 
 // A pair of colours that meet in a zone and get no trap, and why.
@@ -61,6 +86,7 @@ struct UntrappedEdge {
     std::vector<std::uint8_t> darker;
     UntrappedReason reason = UntrappedReason::NoGap;
     double length = 0;  // points
+    TrapRule rule;
 };
 
 // Rows of the page with their traps: trapped[i] is ink i's plate with the traps added

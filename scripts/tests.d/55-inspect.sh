@@ -66,7 +66,7 @@ while IFS='|' read -r name want lines message; do
   echo "$name: $status"
 done <<EOF
 trap-width|1|1|pages 1-3: style Heavy Spot: TrapWidth -0.5 is out of range; it must be a number of at least 0
-resolution-type|1|1|pages 1, 4, 6: style Standard: ImageResolution 2400.5 is of the wrong type; it must be a whole number of at least 1
+resolution-type|1|1|pages 1, 4, 6: style Standard: ImageResolution 2400.5 is of the wrong type; it must be a whole number of at least 0
 undefined-style|1|1|page 2: a zone names the style Heavy Spto, which the job never defines
 style-lookup|1|1|page 1: the style Nowhere is named but never defined
 order-ink|1|1|page 1: the trapping order names the ink Violett, which ColorantDetails does not define
@@ -166,6 +166,8 @@ while IFS='|' read -r name left right params zone cyan traps untrapped pixels; d
   [ "$got" = "$traps" ] || problem "trap $name: traps $got, not $traps"
   got=$(jq -c '[.untrapped[].reason] | unique' "$work/trap-$name.json")
   [ "$got" = "$untrapped" ] || problem "trap $name: untrapped $got, not $untrapped"
+  jq -e '[(.traps[] | .rule.outcome == .placement), (.untrapped[] | .rule.outcome == .reason)] | all' \
+    "$work/trap-$name.json" >/dev/null || problem "trap $name: an entry without its rule"
   for check in $pixels; do
     IFS=: read -r plate x y want <<<"$check"
     got=$(ink_at "$work/trap-$name/page-0001-$plate.png" "$x" "$y")
@@ -181,7 +183,12 @@ step-above|1 0 0 0|0.8 1 0 0|/TrapWidth 4 /StepLimit 0.1|0 0 144 72|Normal|[["sp
 opaque-ignore|0 0 1 0|1 0 0 0|/TrapWidth 4|0 0 144 72|OpaqueIgnore|[]|["ignored ink"]|Yellow-trapped:73:36:0
 disabled|0 0 1 0|1 0 0 0|/TrapWidth 4 /Enabled false|0 0 144 72|Normal|[]|["zone disabled"]|Yellow-trapped:73:36:0
 half-page|0 0 1 0|1 0 0 0|/TrapWidth 4|0 36 144 72|Normal|[["spread",4,["Yellow"],36]]|[]|Yellow-trapped:73:10:100 Yellow-trapped:73:60:0
+width-zero|0 0 1 0|1 0 0 0|/TrapWidth 0|0 0 144 72|Normal|[]|["width 0"]|Yellow-trapped:72:36:0
 EOF
+# A width of 0 is warned about, and the exit status stays 0 (the loop above).
+[ "$(jq -r '.warnings[0].message' "$work/trap-width-zero.json")" = \
+  "TrapWidth 0 in style (no style): a device may refuse it (rangecheck); no traps would be made" ] ||
+  problem "width-zero: warnings $(jq -c .warnings "$work/trap-width-zero.json")"
 
 # Ink coverage: a patch of 36 x 36 points of all four inks at 100 %. Per limit: the
 # highest total, the area over the limit in square points, each ink's share.
