@@ -50,6 +50,8 @@ awk -v copies="$copies" 'BEGIN {
 "$hostsim" --publication "$work/reference.pub" --out "$work/reference.ps" --no-save >/dev/null
 echo "job: $(grep -c '^%%Page:' "$work/reference.ps") pages, $(wc -c <"$work/reference.ps") bytes"
 
+# scripts/inspect builds its inspector first when it has to: not while it is timed.
+"$ROOT/scripts/inspect" --help >/dev/null
 # Each command timed three times, in turns, so that a busy machine weighs on both alike;
 # the run with the best wall time counts: "wall user+system" in seconds.
 timed() { local TIMEFORMAT='%R %U %S' line; line=$({ time "$@" >/dev/null 2>&1; } 2>&1) || true; awk '{ printf "%.2f %.2f", $1, $2 + $3 }' <<<"$line"; }
@@ -73,13 +75,6 @@ echo "ratio of wall times: $(awk -v a="${alone%% *}" -v b="${inspected%% *}" 'BE
 # page; then the peak memory of orvane_inspect and of the whole run (Ghostscript's
 # included) for 1 and for 10 pages: it must not grow with the pages.
 command -v /usr/bin/time >/dev/null || { echo "needs /usr/bin/time (package time)" >&2; exit 2; }
-inspector="${ORVANE_INSPECTOR:-$BUILD_ROOT/native/orvane_inspect}"
-[ -x "$inspector" ] || { echo "no $inspector: build the native target orvane_inspect first" >&2; exit 2; }
-cat >"$work/measured-inspector" <<EOF
-#!/bin/sh
-exec /usr/bin/time -f %M -o "$work/inspector.kb" "$inspector" "\$@"
-EOF
-chmod +x "$work/measured-inspector"
 mkdir -p "$work/sep" "$work/gstmp"
 awk '/^%%Page: 11 / { exit } { print }' "$work/reference.ps" >"$work/first10.ps"
 separate() {
@@ -89,13 +84,12 @@ separate() {
     "$ROOT/inspect/trap-device.ps" "$ROOT/inspect/inspect.ps"
 }
 preview() {  # pages: runs the preview; prints "engine-seconds inspector-KB run-KB"
-  local engine run_kb
-  engine=$( { ORVANE_INSPECT_TIMING=1 ORVANE_INSPECTOR="$work/measured-inspector" /usr/bin/time -f 'run-kb %M' \
-    "$ROOT/scripts/inspect" "$work/first10.ps" --traps --pages 1-"$1" --out "$work/preview" >/dev/null; } 2>&1 |
-    tee "$work/preview.err" | sed -n 's/^inspect: trap engine \([0-9.e+-]*\) s.*/\1/p')
+  local line run_kb
+  line=$( { /usr/bin/time -f 'run-kb %M' "$ROOT/scripts/inspect" "$work/first10.ps" --traps --timing --pages 1-"$1" \
+    --out "$work/preview" >/dev/null; } 2>&1 | tee "$work/preview.err" | sed -n 's/^inspect: trap engine \([0-9.e+-]*\) s.*, peak memory \([0-9]*\) KB$/\1 \2/p')
   run_kb=$(sed -n 's/^run-kb //p' "$work/preview.err")
-  [ -n "$engine" ] && [ -n "$run_kb" ] || { echo "the preview failed:" >&2; cat "$work/preview.err" >&2; exit 1; }
-  echo "$engine $(cat "$work/inspector.kb") $run_kb"
+  [ -n "$line" ] && [ -n "$run_kb" ] || { echo "the preview failed:" >&2; cat "$work/preview.err" >&2; exit 1; }
+  echo "$line $run_kb"
 }
 gs_best=""
 for run in 1 2 3; do

@@ -169,4 +169,17 @@ Findings Find(const Journal& j, const std::string& job, int announced) {
     return f;
 }
 
+int AnnouncedPages(const std::string& job) {
+    std::ifstream in(job, std::ios::binary);
+    int pages = 0, depth = 0;
+    auto starts = [](const std::string& line, const char* with) { return line.rfind(with, 0) == 0; };
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] != '%') continue;
+        if (starts(line, "%%BeginDocument")) ++depth;
+        else if (starts(line, "%%EndDocument")) --depth;
+        else if (starts(line, "%%Page:") && depth <= 0) ++pages;
+    }
+    return pages;
+}
+
 }  // namespace orvane::inspect

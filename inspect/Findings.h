@@ -39,6 +39,10 @@ struct Findings {
 
 Findings Find(const Journal& journal, const std::string& job, int announced);
 
+// The pages a job's %%Page: comments announce, outside the documents it embeds
+// (%%BeginDocument to %%EndDocument); 0 for a file that cannot be read.
+int AnnouncedPages(const std::string& job);
+
 // "1 2 3 5" as "1-3, 5".
 std::string Ranges(const std::vector<int>& pages);
 // The place of an ink in the trapping order, from 1; 0 when it has none.

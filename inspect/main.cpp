@@ -1,137 +1,209 @@
-// orvane_inspect: turns the events of inspect.ps (standard input) into the inspector's
-// report, in words or as JSON, on standard output; with --separations, also the plates
-// of the pages pictured, their ink coverage and, with --traps, the trap preview, from
-// the separations Ghostscript's tiffsep device wrote. scripts/inspect runs it; see there.
-//
-//   orvane_inspect --job FILE [--announced N] [--pictures DIR] [--progress] [--json]
-//                  [--separations DIR --plates-out DIR [--resolution DPI] [--ink-limit PCT]
-//                   [--traps] [--timing]]
-//
-// Exit status: 0 clean, 1 the device would refuse something, 2 the job does not run
-// through (its error goes to standard error), the plates could not be made or the
-// options make no sense.
-#include <cmath>
-#include <cstdlib>
+// orvane_inspect: shows what a device that traps would make of a PostScript job. It runs
+// the job in Ghostscript (inspect/trap-device.ps and inspect/inspect.ps report the
+// device's events), once for the pictures of the pages and, with --plates, once more
+// for the separations; then it writes the report, the JSON and the pictures. --help
+// says the rest.
+#include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include "inspect/Findings.h"
+#include "inspect/Ghostscript.h"
 #include "inspect/JsonReport.h"
 #include "inspect/Journal.h"
+#include "inspect/Options.h"
 #include "inspect/PagePlates.h"
 #include "inspect/PlatesReport.h"
 #include "inspect/TextReport.h"
+#include "inspect/Workspace.h"
+
+#ifndef ORVANE_INSPECT_PS
+#error "ORVANE_INSPECT_PS: the folder of trap-device.ps and inspect.ps"
+#endif
 
 using namespace orvane::inspect;
 
 namespace {
 
-struct Options {
-    std::string job;
-    int announced = 0;
-    std::string pictures;
-    bool progress = false;
-    bool json = false;
-    std::string separations, platesOut;
-    double resolution = 300;
-    double inkLimit = 300;
-    bool traps = false;
-    bool timing = false;
+// The run cannot go on: the message goes to standard error, the exit status is 2.
+struct RunError : std::runtime_error {
+    using std::runtime_error::runtime_error;
 };
 
-[[noreturn]] void Usage(const std::string& problem) {
-    std::cerr << "orvane_inspect: " << problem << "\n"
-              << "usage: orvane_inspect --job FILE [--announced N] [--pictures DIR] [--progress] [--json]\n"
-                 "         [--separations DIR --plates-out DIR [--resolution DPI] [--ink-limit PCT] [--traps]"
-                 " [--timing]] < events\n";
-    std::exit(2);
-}
-
-double Number(const std::string& text, double low, double high) {
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    if (text.empty() || *end != '\0' || !std::isfinite(value) || value < low || value > high)
-        Usage("not a number from " + std::to_string(static_cast<long>(low)) + " to " + std::to_string(static_cast<long>(high)) +
-              ": " + text);
-    return value;
-}
-
-Options Parse(int argc, char** argv) {
-    Options o;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        auto value = [&]() -> std::string {
-            if (i + 1 >= argc) Usage(arg + " needs a value");
-            return argv[++i];
-        };
-        if (arg == "--job") o.job = value();
-        else if (arg == "--announced") o.announced = static_cast<int>(Number(value(), 0, 1e9));
-        else if (arg == "--pictures") o.pictures = value();
-        else if (arg == "--progress") o.progress = true;
-        else if (arg == "--json") o.json = true;
-        else if (arg == "--separations") o.separations = value();
-        else if (arg == "--plates-out") o.platesOut = value();
-        else if (arg == "--resolution") o.resolution = Number(value(), 1, 2400);
-        else if (arg == "--ink-limit") o.inkLimit = Number(value(), 0, 100000);
-        else if (arg == "--traps") o.traps = true;
-        else if (arg == "--timing") o.timing = true;
-        else Usage("unknown option " + arg);
+class Progress {
+public:
+    Progress() : on_(isatty(2) == 1) {}
+    ~Progress() { Clear(); }
+    bool On() const { return on_; }
+    void Show(const std::string& text) {
+        if (on_) std::cerr << "\rinspect: " << text << "\033[K" << std::flush;
     }
-    if (o.job.empty()) Usage("no --job");
-    if (o.separations.empty() != o.platesOut.empty()) Usage("--separations and --plates-out go together");
-    return o;
+    void Clear() {
+        if (on_) std::cerr << "\r\033[K" << std::flush;
+    }
+
+private:
+    bool on_;
+};
+
+std::string Resolution(const char* axis, int dpi) {
+    return std::string("-dDEVICE") + axis + "RESOLUTION=" + std::to_string(dpi);
 }
 
-void Progress(const Options& o, const std::string& text) {
-    if (o.progress) std::cerr << "\rinspect: " << text << "\033[K" << std::flush;
+// What both runs of Ghostscript share: the pages, the job, the device and the inspector.
+std::vector<std::string> JobArgs(const Options& o, const std::string& job, int first, int last) {
+    std::vector<std::string> args = {"-dInspectMaxPixels=60000000"};
+    if (o.pageRange) {
+        args.push_back("-dFirstPage=" + std::to_string(o.first));
+        args.push_back("-dLastPage=" + std::to_string(o.last));
+    }
+    for (std::string a : {"--permit-file-read=", "-sInspectJob="}) args.push_back(a + job);
+    args.push_back("-dInspectFirst=" + std::to_string(first));
+    args.push_back("-dInspectLast=" + std::to_string(last));
+    return args;
+}
+
+void Finish(std::vector<std::string>& args) {
+    args.push_back(ORVANE_INSPECT_PS "/trap-device.ps");
+    args.push_back(ORVANE_INSPECT_PS "/inspect.ps");
+}
+
+void Failed(const std::string& errors, const std::string& what, int status) {
+    std::ifstream in(errors, std::ios::binary);
+    std::cerr << in.rdbuf();
+    throw RunError(what + " (exit status " + std::to_string(status) + ")");
+}
+
+// The plates: a run of tiffsep, which writes one file per ink, over the pages pictured;
+// the zones are not drawn (no page counts as pictured).
+void Separate(const Options& o, const std::string& job, const Workspace& w, Progress& progress) {
+    std::vector<std::string> args = {"-sDEVICE=tiffsep", Resolution("X", o.resolution), Resolution("Y", o.resolution)};
+    const auto more = JobArgs(o, job, 1, 0);
+    args.insert(args.end(), more.begin(), more.end());
+    args.push_back("-sOutputFile=" + w.Path("separations/page-%04d.tif"));
+    Finish(args);
+    progress.Show("separating the pages");
+    Ghostscript gs(args, w.Path("gs"), w.Path("gs.err"), false);
+    const int status = gs.Wait();
+    progress.Clear();
+    if (status != 0) Failed(w.Path("gs.err"), "Ghostscript failed to separate the pages", status);
+}
+
+// The run that reports the device's events and draws each page pictured with its zones.
+Journal Picture(const Options& o, const std::string& job, const Workspace& w, int announced, Progress& progress) {
+    std::vector<std::string> args = {"-sDEVICE=png16m", Resolution("X", 96), Resolution("Y", 96)};
+    const auto more = JobArgs(o, job, o.first, o.last);
+    args.insert(args.end(), more.begin(), more.end());
+    args.push_back("-sOutputFile=" + w.Path("page-%04d.png"));
+    // With a progress line each page's event comes at once, not when a buffer fills.
+    if (progress.On()) args.push_back("-dInspectProgress");
+    Finish(args);
+    Ghostscript gs(args, w.Path("gs"), w.Path("gs.err"), true);
+    std::istream events(&gs.Output());
+    Journal journal = ReadJournal(events, [&](int page) {
+        progress.Show("page " + std::to_string(page) + (announced > 0 ? " of " + std::to_string(announced) : ""));
+    });
+    const int status = gs.Wait();
+    if (status != 0) Failed(w.Path("gs.err"), "Ghostscript failed", status);
+    return journal;
+}
+
+int Inspect(const Options& o) {
+    if (access(o.job.c_str(), R_OK) != 0 || !std::filesystem::is_regular_file(o.job))
+        throw RunError("cannot read the job " + o.job);
+    if (!GhostscriptFound()) throw RunError("needs gs (package ghostscript)");
+    std::error_code error;
+    std::filesystem::create_directories(o.out, error);
+    if (!std::filesystem::is_directory(o.out)) throw RunError("cannot make the folder " + o.out);
+    const std::string job = std::filesystem::absolute(o.job).string();
+    const int announced = AnnouncedPages(job);
+    Progress progress;
+    const Workspace w(o.out);
+
+    if (o.plates) Separate(o, job, w, progress);
+    const Journal journal = Picture(o, job, w, announced, progress);
+    const Findings findings = Find(journal, o.job, announced);
+    int status = findings.status;
+
+    PlatesRun run;
+    run.out = o.out;
+    run.resolution = o.resolution;
+    run.inkLimit = o.inkLimit;
+    run.traps = o.traps;
+    if (o.plates) {
+        const PlateOptions plates{w.Path("separations"), w.Path("plates"), static_cast<double>(o.resolution),
+                                  o.inkLimit, o.traps};
+        double engineSeconds = 0;
+        for (std::size_t k = 0; k < journal.pictures.size(); ++k) {
+            const int page = journal.pictures[k];
+            progress.Show("plates of page " + std::to_string(page) + " (" + std::to_string(k + 1) + " of " +
+                          std::to_string(journal.pictures.size()) + ")");
+            run.pages.push_back(RenderPlates(journal, page, static_cast<int>(k) + 1, plates));
+            const PagePlates& p = run.pages.back();
+            engineSeconds += p.engineSeconds;
+            if (!p.problem.empty()) {
+                progress.Clear();
+                std::cerr << "inspect: page " << page << ": no plates: " << p.problem << "\n";
+                status = 2;
+            }
+        }
+        progress.Clear();
+        if (o.timing) {
+            rusage self{};
+            getrusage(RUSAGE_SELF, &self);
+            std::cerr << "inspect: trap engine " << engineSeconds << " s for " << run.pages.size()
+                      << " pages, peak memory " << self.ru_maxrss << " KB\n";
+        }
+    }
+
+    // Ghostscript numbers the pictures it writes from 1; they take their pages' numbers.
+    std::vector<std::string> from, names;
+    for (std::size_t k = 0; k < journal.pictures.size(); ++k) {
+        from.push_back(w.Path(PictureName(static_cast<int>(k) + 1)));
+        names.push_back(PictureName(journal.pictures[k]));
+    }
+    for (const auto& p : run.pages)
+        for (const auto& file : p.files) {
+            from.push_back(w.Path("plates/" + file));
+            names.push_back(file);
+        }
+    ReplacePictures(o.out, from, names);
+
+    if (o.json) {
+        Json report = JsonReport(journal, findings, o.out);
+        if (o.plates) AddPlatesJson(report, run);
+        report.erase("status");
+        report["status"] = status;
+        WriteJson(std::cout, report);
+    } else {
+        WriteTextReport(std::cout, journal, findings, o.out);
+        if (o.plates) WritePlatesText(std::cout, journal, run);
+    }
+    std::cout.flush();
+    WriteJobTrouble(std::cerr, journal, findings);
+    return status;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const Options o = Parse(argc, argv);
     std::ios::sync_with_stdio(false);
-    const Journal journal = ReadJournal(std::cin, [&o](int page) {
-        Progress(o, "page " + std::to_string(page) + (o.announced > 0 ? " of " + std::to_string(o.announced) : ""));
-    });
-    const Findings findings = Find(journal, o.job, o.announced);
-    int status = findings.status;
-
-    PlatesRun run;
-    if (!o.separations.empty()) {
-        run.out = o.pictures;
-        run.resolution = o.resolution;
-        run.inkLimit = o.inkLimit;
-        run.traps = o.traps;
-        const PlateOptions plates{o.separations, o.platesOut, o.resolution, o.inkLimit, o.traps};
-        double engineSeconds = 0;
-        for (std::size_t k = 0; k < journal.pictures.size(); ++k) {
-            const int page = journal.pictures[k];
-            Progress(o, "plates of page " + std::to_string(page));
-            run.pages.push_back(RenderPlates(journal, page, static_cast<int>(k) + 1, plates));
-            const PagePlates& p = run.pages.back();
-            engineSeconds += p.engineSeconds;
-            if (!p.problem.empty()) {
-                std::cerr << "inspect: page " << page << ": no plates: " << p.problem << "\n";
-                status = 2;
-            }
+    try {
+        const Options o = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
+        if (o.help) {
+            std::cout << HelpText();
+            return 0;
         }
-        if (o.timing)
-            std::cerr << "inspect: trap engine " << engineSeconds << " s for " << run.pages.size() << " pages\n";
+        return Inspect(o);
+    } catch (const UsageError& e) {
+        if (e.usage) std::cerr << HelpText();
+        std::cerr << "inspect: " << e.what() << "\n";
+    } catch (const std::exception& e) {
+        std::cerr << "inspect: " << e.what() << "\n";
     }
-    if (o.progress) std::cerr << "\r\033[K" << std::flush;
-
-    if (o.json) {
-        Json report = JsonReport(journal, findings, o.pictures);
-        if (!o.separations.empty()) AddPlatesJson(report, run);
-        report.erase("status");
-        report["status"] = status;
-        WriteJson(std::cout, report);
-    } else {
-        WriteTextReport(std::cout, journal, findings, o.pictures);
-        if (!o.separations.empty()) WritePlatesText(std::cout, journal, run);
-    }
-    std::cout.flush();
-    WriteJobTrouble(std::cerr, journal, findings);
-    return status;
+    return 2;
 }
