@@ -10,8 +10,8 @@ HOSTSIM="${ORVANE_HOSTSIM:-$NATIVE/hostsim_run}" UNIT_TESTS="${ORVANE_UNIT_TESTS
 for need in gs:ghostscript convert:imagemagick jq:jq script:bsdutils; do
   command -v "${need%%:*}" >/dev/null || { echo "skipped: ${need%%:*} is not installed (package ${need#*:})"; exit 77; }
 done
-for program in "$HOSTSIM" "$UNIT_TESTS"; do
-  [ -x "$program" ] || { echo "skipped: no $program (the native build makes it)"; exit 77; }
+for program in "$HOSTSIM" "$UNIT_TESTS" ${ORVANE_INSPECTOR:+"$ORVANE_INSPECTOR"}; do
+  [ -x "$program" ] || { echo "skipped: no $program (not built)"; exit 77; }
 done
 EXPECTED="$ROOT/tests/inspect"
 work=$(mktemp -d)
