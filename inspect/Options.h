@@ -15,6 +15,7 @@ struct Options {
     bool json = false;
     bool plates = false;
     bool traps = false;
+    int misregister = 0;  // pixels; 0: no misregistered pictures
     int resolution = 300;
     double inkLimit = 300;
     bool timing = false;

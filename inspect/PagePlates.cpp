@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <memory>
 
+#include "inspect/Composite.h"
 #include "inspect/Legend.h"
+#include "inspect/MisregisterPicture.h"
 #include "inspect/PageSetup.h"
 #include "inspect/PngFile.h"
 #include "inspect/Separations.h"
@@ -19,24 +21,6 @@ namespace {
 constexpr int kBandRows = 32;
 constexpr std::uint64_t kMaxPixels = 400'000'000;  // 200 by 200 inches at 100 dpi
 const Rgb kOverLimit = {230, 0, 0};
-
-// The page as a light picture: the process inks as such, other inks as grey.
-void Composite(const std::vector<InkInfo>& inks, const std::vector<const std::uint8_t*>& plates, int width,
-               std::uint8_t* rgb) {
-    for (int x = 0; x < width; ++x) {
-        double c[3] = {1, 1, 1};
-        for (std::size_t i = 0; i < inks.size(); ++i) {
-            const double t = plates[i][x] / 255.0;
-            if (t == 0) continue;
-            const std::string& name = inks[i].name;
-            if (name == "Cyan") c[0] *= 1 - t;
-            else if (name == "Magenta") c[1] *= 1 - t;
-            else if (name == "Yellow") c[2] *= 1 - t;
-            else for (double& v : c) v *= 1 - t * (name == "Black" ? 1.0 : 0.6);
-        }
-        for (int k = 0; k < 3; ++k) rgb[3 * x + k] = static_cast<std::uint8_t>(std::lround(255 - (1 - c[k]) * 255 * 0.45));
-    }
-}
 
 // The colour of each style of the page, by the style's place in the job.
 std::vector<Rgb> ZoneColours(const Journal& j, const PagePlates& p) {
@@ -146,6 +130,23 @@ PagePlates RenderPlates(const Journal& j, int page, int index, const PlateOption
         ok = ok && pics.Open(pics.marks, o, PictureName(page, "-traps"), width, height + trapLegend.Rows(),
                              PngFile::Kind::Rgb, p);
     }
+    std::vector<const std::uint8_t*> rowPlates(p.inks.size());
+    std::vector<std::unique_ptr<MisregisterPicture>> misregistered;  // without traps, with traps
+    if (o.traps && o.misregister > 0) {
+        for (const char* kind : {"", "-trapped"}) {
+            misregistered.push_back(std::make_unique<MisregisterPicture>(
+                p.setup, o.misregister, "Page " + std::to_string(page) + " misregistered" + (*kind ? ", with traps" : ""),
+                scale));
+            ok = ok && pics.Open(misregistered.back()->Png(), o, PictureName(page, std::string("-misregistered") + kind),
+                                 width, misregistered.back()->Height(), PngFile::Kind::Rgb, p);
+        }
+    }
+    auto misregister = [&](std::size_t which) {
+        if (which < misregistered.size() && !misregistered[which]->Push(rowPlates)) {
+            pics.Fail(misregistered[which]->Png());
+            ok = false;
+        }
+    };
 
     std::vector<std::uint8_t> row(static_cast<std::size_t>(width) * 3), grey(static_cast<std::size_t>(width));
     auto writeGrey = [&](PngFile& png, const std::uint8_t* tints) {
@@ -162,7 +163,6 @@ PagePlates RenderPlates(const Journal& j, int page, int index, const PlateOption
             if (!png.WriteRow(row.data())) { pics.Fail(png); ok = false; }
         }
     };
-    std::vector<const std::uint8_t*> rowPlates(p.inks.size());
     auto writeTraps = [&](const TrapBand& band) {
         for (int r = 0; r < band.rows && ok; ++r) {
             const std::size_t at = static_cast<std::size_t>(r) * static_cast<std::size_t>(width);
@@ -170,6 +170,7 @@ PagePlates RenderPlates(const Journal& j, int page, int index, const PlateOption
                 rowPlates[i] = band.trapped[i].data() + at;
                 writeGrey(*pics.trapped[i], rowPlates[i]);
             }
+            misregister(1);
             Composite(p.setup.inks, rowPlates, width, row.data());
             marks.Push(row.data(), band.mask.data() + at);
         }
@@ -205,6 +206,7 @@ PagePlates RenderPlates(const Journal& j, int page, int index, const PlateOption
         for (int r = 0; ok && r < band.rows; ++r) {
             const std::size_t at = static_cast<std::size_t>(r) * static_cast<std::size_t>(width);
             for (std::size_t i = 0; i < p.inks.size(); ++i) rowPlates[i] = band.plates[i].data() + at;
+            misregister(0);
             Composite(p.setup.inks, rowPlates, width, row.data());
             for (int x = 0; x < width; ++x)
                 if (over[at + static_cast<std::size_t>(x)]) std::copy(kOverLimit.begin(), kOverLimit.end(), row.begin() + 3 * x);
@@ -227,6 +229,12 @@ PagePlates RenderPlates(const Journal& j, int page, int index, const PlateOption
         writeLegend(pics.marks, trapLegend);
         p.traps = engine.Traps();
         p.untrapped = engine.Untrapped();
+        for (auto& picture : misregistered)
+            if (ok && !picture->Finish()) { pics.Fail(picture->Png()); ok = false; }
+        if (ok && misregistered.size() == 2) {
+            p.gapArea = misregistered[0]->GapArea();
+            p.gapAreaTrapped = misregistered[1]->GapArea();
+        }
     }
     if (ok) writeLegend(pics.coverage, coverageLegend);
     p.engineSeconds = std::chrono::duration<double>(inEngine).count();
@@ -235,12 +243,14 @@ PagePlates RenderPlates(const Journal& j, int page, int index, const PlateOption
     if (o.traps) {
         for (auto& png : pics.trapped) ok = ok && (png->Close() || (pics.Fail(*png), false));
         ok = ok && (pics.marks.Close() || (pics.Fail(pics.marks), false));
+        for (auto& picture : misregistered) ok = ok && (picture->Png().Close() || (pics.Fail(picture->Png()), false));
     }
     if (!ok) {
         // No half-written pictures.
         p.problem = pics.problem.empty() ? "the pictures could not be written" : pics.problem;
         pics.plates.clear();
         pics.trapped.clear();
+        misregistered.clear();
         for (const auto& path : pics.paths) std::remove(path.c_str());
         p.files.clear();
         p.traps.clear();

@@ -19,6 +19,7 @@ struct PlateOptions {
     double resolution = 300;
     double inkLimit = 300;  // percent
     bool traps = false;
+    int misregister = 0;  // pixels the plates are shifted by; 0: no misregistered pictures
 };
 
 struct PagePlates {
@@ -32,6 +33,8 @@ struct PagePlates {
     std::vector<int> zoneOf;         // per zone of setup, its index in Journal::zones
     std::vector<TrapRecord> traps;
     std::vector<UntrappedEdge> untrapped;
+    double gapArea = -1;             // square points of paper misregistration bares, -1: not measured
+    double gapAreaTrapped = -1;      // the same with the traps
     double engineSeconds = 0;        // time the trap engine took
     std::string problem;             // what went wrong, empty when nothing did
 };

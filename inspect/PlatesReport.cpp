@@ -7,6 +7,7 @@
 #include "inspect/EventText.h"
 #include "inspect/TextReport.h"
 #include "inspect/TrapRuleText.h"
+#include "inspect/engine/Misregistration.h"
 
 namespace orvane::inspect {
 namespace {
@@ -113,6 +114,14 @@ void WritePlatesText(std::ostream& out, const Journal& j, const PlatesRun& run) 
     out << "Traps of the preview (page-NNNN-<ink>-trapped.png, page-NNNN-traps.png):\n";
     if (!measured) out << "  none\n";
     for (const auto& p : run.pages) WriteTraps(out, j, p);
+    if (run.misregister <= 0) return;
+    out << "Misregistration, plates shifted " << run.misregister << " px (" << MisregisterPattern()
+        << "; page-NNNN-misregistered.png, page-NNNN-misregistered-trapped.png), bare paper opened:\n";
+    if (!measured) out << "  none\n";
+    for (const auto& p : run.pages)
+        if (p.gapArea >= 0)
+            out << "  page " << p.page << ": " << Short(p.gapArea, 1) << " square points without traps, "
+                << Short(p.gapAreaTrapped, 1) << " with traps\n";
 }
 
 void AddPlatesJson(Json& report, const PlatesRun& run) {
@@ -151,6 +160,14 @@ void AddPlatesJson(Json& report, const PlatesRun& run) {
     if (run.traps) {
         report["traps"] = traps;
         report["untrapped"] = untrapped;
+    }
+    if (run.misregister > 0) {
+        Json pages = Json::array();
+        for (const auto& p : run.pages)
+            if (p.gapArea >= 0)
+                pages.push_back({{"page", p.page}, {"pixels", run.misregister}, {"gapArea", Rounded(p.gapArea, 2)},
+                                 {"gapAreaTrapped", Rounded(p.gapAreaTrapped, 2)}});
+        report["misregistration"] = pages;
     }
 }
 

@@ -16,6 +16,7 @@ struct PlatesRun {
     double resolution = 300;
     double inkLimit = 300;
     bool traps = false;
+    int misregister = 0;  // pixels; 0: no misregistered pictures
     std::vector<PagePlates> pages;
 };
 

@@ -134,9 +134,10 @@ int Inspect(const Options& o) {
     run.resolution = o.resolution;
     run.inkLimit = o.inkLimit;
     run.traps = o.traps;
+    run.misregister = o.misregister;
     if (o.plates) {
         const PlateOptions plates{w.Path("separations"), w.Path("plates"), static_cast<double>(o.resolution),
-                                  o.inkLimit, o.traps};
+                                  o.inkLimit, o.traps, o.misregister};
         double engineSeconds = 0;
         for (std::size_t k = 0; k < journal.pictures.size(); ++k) {
             const int page = journal.pictures[k];

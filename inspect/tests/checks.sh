@@ -197,6 +197,19 @@ EOF
   "TrapWidth 0 in style (no style): a device may refuse it (rangecheck); no traps would be made" ] ||
   problem "width-zero: warnings $(jq -c .warnings "$work/trap-width-zero.json")"
 
+# Misregistration of the spread page, cyan 2 pixels right: the trap of 4 closes the gap of
+# 2 x 72 square points that opens without it; yellow, 2 down, bares its top rows, of which
+# the 2 x 4 pixels beside the cyan count with and without traps.
+inspect "$jobs/trap-spread.ps" --misregister 2 --resolution 72 --json --out "$work/misregister" \
+  >"$work/misregister.json" || problem "misregister: exit status $?"
+got=$(jq -c '.misregistration[] | [.page, .pixels, .gapArea, .gapAreaTrapped]' "$work/misregister.json")
+[ "$got" = "[1,2,152,8]" ] || problem "misregister: page, pixels, gap without and with traps $got, not [1,2,152,8]"
+for kind in misregistered misregistered-trapped; do
+  [ -s "$work/misregister/page-0001-$kind.png" ] || problem "misregister: no page-0001-$kind.png"
+done
+[ "$(convert "$work/misregister/page-0001-misregistered.png" -format '%[fx:p{73,36}.r>0.8 && p{73,36}.g<0.1]' info:)" = 1 ] ||
+  problem "misregister: the gap is not red"
+
 # Ink coverage: a patch of 36 x 36 points of all four inks at 100 %. Per limit: the
 # highest total, the area over the limit in square points, each ink's share.
 cat >"$jobs/coverage.ps" <<EOF
