@@ -12,7 +12,8 @@ traps with type 1001, and reports on standard output:
     each style or ink named but never defined, each zone naming an unknown style,
     with the page and the name; and a warning for each style with TrapWidth,
     BlackWidth, BlackDensityLimit or ImageResolution of 0, which a device may refuse.
-Each page also becomes a picture, DIR/page-NNNN.png: the page as rendered, each trap
+DIR/report.html holds the report and every picture of the run, page by page, for a
+browser (offline, no script). Each page also becomes a picture, DIR/page-NNNN.png: the page as rendered, each trap
 zone outlined in a colour per style (dashed when disabled) and labelled with its
 style, and a legend.
 
@@ -31,8 +32,11 @@ marked in its style's colour (drawn wider than it is, to show at page scale) and
 legend. The report says per page and zone which inks spread into which, where the
 trap lies, how wide it is and how long an edge it runs along, and the edges left
 untrapped, with the reason (step limit, no gap, ignored ink, zone disabled, width 0);
-each with the rule that decided it (in the JSON: rule). The model the preview
-follows (a device may differ in detail):
+each with the rule that decided it (in the JSON: rule); edges against bare paper,
+which never need a trap, in one line per page (in the JSON: paperEdges). Each pair
+of colours that traps gets an enlarged crop of one of its edges, without and with
+its traps: DIR/page-NNNN-trap-K.png. The model the preview follows (a device may
+differ in detail):
   - A colour is the tint of every ink at a point. Where two colours meet, a trap is
     needed only when each side has an ink higher than on the other side by more than
     StepLimit of its higher tint; otherwise misregistration shows no gap. Transparent

@@ -13,6 +13,7 @@
 #include "inspect/PngFile.h"
 #include "inspect/Separations.h"
 #include "inspect/TextReport.h"
+#include "inspect/TrapCrops.h"
 #include "inspect/TrapMarks.h"
 
 namespace orvane::inspect {
@@ -259,6 +260,16 @@ PagePlates RenderPlates(const Journal& j, int page, int index, const PlateOption
     }
     p.measured = true;
     p.coverage = meter.Result();
+    if (o.traps) {
+        const std::size_t n = p.inks.size();
+        const std::vector<std::string> plates(pics.paths.begin(), pics.paths.begin() + static_cast<long>(n));
+        const std::vector<std::string> trapped(pics.paths.begin() + static_cast<long>(n) + 1,
+                                               pics.paths.begin() + static_cast<long>(2 * n) + 1);
+        std::string problem;
+        if (!WriteTrapCrops(p, plates, trapped, o.out, p.crops, problem)) p.problem = problem;
+        for (const auto& crop : p.crops)
+            if (!crop.empty()) p.files.push_back(crop);
+    }
     return p;
 }
 

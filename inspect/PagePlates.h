@@ -35,6 +35,7 @@ struct PagePlates {
     std::vector<UntrappedEdge> untrapped;
     double gapArea = -1;             // square points of paper misregistration bares, -1: not measured
     double gapAreaTrapped = -1;      // the same with the traps
+    std::vector<std::string> crops;  // per trap, its crop's picture in out (empty: none)
     double engineSeconds = 0;        // time the trap engine took
     std::string problem;             // what went wrong, empty when nothing did
 };

@@ -31,6 +31,23 @@ Json ColourJson(const PagePlates& p, const std::vector<std::uint8_t>& tints) {
     return out;
 }
 
+// Bare paper on the lighter side: an edge that never needs a trap, counted, not listed.
+bool Paper(const std::vector<std::uint8_t>& tints) {
+    return std::all_of(tints.begin(), tints.end(), [](std::uint8_t t) { return t == 0; });
+}
+
+struct PaperEdges {
+    int pairs = 0;
+    double length = 0;
+};
+
+PaperEdges PaperOf(const PagePlates& p) {
+    PaperEdges paper;
+    for (const auto& u : p.untrapped)
+        if (Paper(u.lighter)) ++paper.pairs, paper.length += u.length;
+    return paper;
+}
+
 const char* Placement(TrapPlacement placement) { return placement == TrapPlacement::Centre ? "centre" : "spread"; }
 
 std::string Inks(const PagePlates& p, const std::vector<int>& inks) {
@@ -73,16 +90,25 @@ void WriteTraps(std::ostream& out, const Journal& j, const PagePlates& p) {
                 << "\n";
             ++lines;
         }
+        bool paper = false;
         for (const auto& u : p.untrapped) {
             if (u.zone != static_cast<int>(z)) continue;
+            if (Paper(u.lighter)) {
+                paper = true;
+                continue;
+            }
             const char* outcome = Outcome(false, u.rule, u.reason);
             out << "    untrapped: " << Colour(p, u.lighter) << " against " << Colour(p, u.darker) << ": " << outcome
                 << ", " << Short(u.length, 1) << " pt of edge\n      rule: "
                 << RuleText(p.inks, u.lighter, u.darker, u.rule, outcome) << "\n";
             ++lines;
         }
-        if (lines == 0) out << "    no colours meet\n";
+        if (lines == 0) out << (paper ? "    no colours meet but on bare paper\n" : "    no colours meet\n");
     }
+    const PaperEdges paper = PaperOf(p);
+    if (paper.pairs > 0)
+        out << page << ": " << paper.pairs << (paper.pairs == 1 ? " colour meets" : " colours meet") << " bare paper, "
+            << Short(paper.length, 1) << " pt of edge, which needs no trap\n";
 }
 
 }  // namespace
@@ -125,7 +151,8 @@ void WritePlatesText(std::ostream& out, const Journal& j, const PlatesRun& run) 
 }
 
 void AddPlatesJson(Json& report, const PlatesRun& run) {
-    Json plates = Json::array(), coverage = Json::array(), traps = Json::array(), untrapped = Json::array();
+    Json plates = Json::array(), coverage = Json::array(), traps = Json::array(), untrapped = Json::array(),
+         paper = Json::array();
     for (const auto& p : run.pages) {
         Json inks = Json::array(), files = Json::array();
         for (const auto& ink : p.inks) inks.push_back(Latin1ToUtf8(ink));
@@ -137,7 +164,9 @@ void AddPlatesJson(Json& report, const PlatesRun& run) {
         for (std::size_t i = 0; i < p.inks.size(); ++i) shares[Latin1ToUtf8(p.inks[i])] = Rounded(p.coverage.inkShare[i], 3);
         coverage.push_back({{"page", p.page}, {"maxTotal", Rounded(p.coverage.maxTotal, 2)},
                             {"overLimit", Rounded(p.coverage.overLimit, 2)}, {"inks", shares}});
-        for (const auto& t : p.traps) {
+        for (std::size_t k = 0; k < p.traps.size(); ++k) {
+            const TrapRecord& t = p.traps[k];
+            const std::string crop = k < p.crops.size() ? p.crops[k] : std::string();
             Json spreads = Json::array();
             for (int i : t.spreads)
                 if (i >= 0 && static_cast<std::size_t>(i) < p.inks.size()) spreads.push_back(Latin1ToUtf8(p.inks[static_cast<std::size_t>(i)]));
@@ -145,9 +174,15 @@ void AddPlatesJson(Json& report, const PlatesRun& run) {
                              {"lighter", ColourJson(p, t.lighter)}, {"darker", ColourJson(p, t.darker)},
                              {"spreads", spreads}, {"placement", Placement(t.placement)},
                              {"width", Rounded(t.width, 3)}, {"length", Rounded(t.length, 2)},
-                             {"rule", Rule(p, t.lighter, t.darker, t.rule, Outcome(true, t.rule, {}))}});
+                             {"rule", Rule(p, t.lighter, t.darker, t.rule, Outcome(true, t.rule, {}))},
+                             {"crop", crop.empty() ? Json(nullptr) : Json(Latin1ToUtf8(run.out + "/" + crop))}});
+        }
+        if (run.traps) {
+            const PaperEdges edges = PaperOf(p);
+            paper.push_back({{"page", p.page}, {"pairs", edges.pairs}, {"length", Rounded(edges.length, 2)}});
         }
         for (const auto& u : p.untrapped) {
+            if (Paper(u.lighter)) continue;
             const char* outcome = Outcome(false, u.rule, u.reason);
             untrapped.push_back({{"page", p.page}, {"style", Latin1ToUtf8(StyleOf(p, u.style))},
                                  {"lighter", ColourJson(p, u.lighter)}, {"darker", ColourJson(p, u.darker)},
@@ -160,6 +195,7 @@ void AddPlatesJson(Json& report, const PlatesRun& run) {
     if (run.traps) {
         report["traps"] = traps;
         report["untrapped"] = untrapped;
+        report["paperEdges"] = paper;
     }
     if (run.misregister > 0) {
         Json pages = Json::array();

@@ -64,4 +64,24 @@ bool PngFile::Close() {
     return closed || Fail(std::strerror(errno));
 }
 
+bool ReadGreyPng(const std::string& path, std::vector<std::uint8_t>& pixels, int& width, int& height,
+                 std::string& problem) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) {
+        problem = "cannot read " + path + ": " + image.message;
+        return false;
+    }
+    image.format = PNG_FORMAT_GRAY;
+    pixels.resize(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) {
+        problem = "cannot read " + path + ": " + image.message;
+        png_image_free(&image);
+        return false;
+    }
+    width = static_cast<int>(image.width);
+    height = static_cast<int>(image.height);
+    return true;
+}
+
 }  // namespace orvane::inspect

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include <png.h>
 
@@ -34,5 +35,10 @@ private:
     std::string path_, problem_;
     bool failed_ = false;
 };
+
+// A whole 8-bit greyscale PNG (any PNG, made grey); false, with the reason in problem,
+// when it cannot be read.
+bool ReadGreyPng(const std::string& path, std::vector<std::uint8_t>& pixels, int& width, int& height,
+                 std::string& problem);
 
 }  // namespace orvane::inspect

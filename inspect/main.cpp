@@ -13,6 +13,7 @@
 
 #include "inspect/Findings.h"
 #include "inspect/Ghostscript.h"
+#include "inspect/HtmlReport.h"
 #include "inspect/JsonReport.h"
 #include "inspect/Journal.h"
 #include "inspect/Options.h"
@@ -172,17 +173,20 @@ int Inspect(const Options& o) {
             from.push_back(w.Path("plates/" + file));
             names.push_back(file);
         }
+    Json report = JsonReport(journal, findings, o.out);
+    if (o.plates) AddPlatesJson(report, run);
+    report.erase("status");
+    report["status"] = status;
+    from.push_back(w.Path("report.html"));
+    names.push_back("report.html");
+    if (!WriteHtmlReport(from.back(), report)) throw RunError("cannot write " + from.back());
     ReplacePictures(o.out, from, names);
-
     if (o.json) {
-        Json report = JsonReport(journal, findings, o.out);
-        if (o.plates) AddPlatesJson(report, run);
-        report.erase("status");
-        report["status"] = status;
         WriteJson(std::cout, report);
     } else {
         WriteTextReport(std::cout, journal, findings, o.out);
         if (o.plates) WritePlatesText(std::cout, journal, run);
+        std::cout << "Report: " << o.out << "/report.html\n";
     }
     std::cout.flush();
     WriteJobTrouble(std::cerr, journal, findings);

@@ -152,7 +152,7 @@ const Decision& TrapEngine::State::Decide(int zone, const std::vector<std::uint8
     if (d.pair.trap) {
         d.record = static_cast<int>(traps.size());
         traps.push_back({zone, d.style, lighter, darker, d.pair.toDarker, d.pair.placement, d.pair.widthPoints, 0,
-                         d.pair.rule});
+                         d.pair.rule, -1, -1});
     } else {
         d.record = static_cast<int>(untrapped.size());
         untrapped.push_back({zone, d.style, lighter, darker, d.pair.reason, 0, d.pair.rule});
@@ -215,8 +215,11 @@ void TrapEngine::State::Edge(int ax, int ay, int bx, int by) {
     const Decision& d = aLighter ? Decide(zone, colourA, colourB) : Decide(zone, colourB, colourA);
     if (d.record < 0)
         unlistedLength += pixelPoints;
-    else if (d.pair.trap)
-        traps[d.record].length += pixelPoints;
+    else if (d.pair.trap) {
+        TrapRecord& trap = traps[d.record];
+        if (trap.x < 0) trap.x = darkX, trap.y = darkY;
+        trap.length += pixelPoints;
+    }
     else
         untrapped[d.record].length += pixelPoints;
     if (!d.pair.trap) return;

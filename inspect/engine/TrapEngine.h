@@ -76,6 +76,7 @@ struct TrapRecord {
     double width = 0;   // points
     double length = 0;  // points
     TrapRule rule;
+    int x = -1, y = -1;  // the darker side's pixel where the pair was first met
 };
 
 // A pair of colours that meet in a zone and get no trap, and why.

@@ -34,7 +34,7 @@ for expected in "$EXPECTED"/*.txt; do
   inspect "$jobs/$name.ps" --out "$work/pictures-$name" >"$work/$name.report" 2>"$work/$name.err" || status=$?
   [ "$status" = 0 ] || problem "$name: exit status $status"
   [ -s "$work/$name.err" ] && problem "$name: standard error not quiet: $(cat "$work/$name.err")"
-  sed '/^Job: /d; /^Pictures in /d' "$work/$name.report" | diff -u "$expected" - || problem "$name: unexpected report"
+  sed '/^Job: /d; /^Pictures in /d; /^Report: /d' "$work/$name.report" | diff -u "$expected" - || problem "$name: unexpected report"
 done
 
 # The zones of the JSON report are those of the text report expected.
@@ -103,7 +103,7 @@ inspect "$jobs/awkward.ps" --json --out "$work/pictures-json" >"$work/awkward.js
 # parameters red, Standard blue, Heavy Spot green.
 rm -rf "$work/pictures"
 inspect "$jobs/sample.ps" --pages 2-5 --out "$work/pictures" >/dev/null
-[ "$(cd "$work/pictures" && echo *)" = "page-0002.png page-0003.png page-0004.png page-0005.png" ] ||
+[ "$(cd "$work/pictures" && echo *)" = "page-0002.png page-0003.png page-0004.png page-0005.png report.html" ] ||
   problem "pictures of --pages 2-5: $(ls "$work/pictures")"
 gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=png16m -r96 -dFirstPage=2 -dLastPage=2 \
   -sOutputFile="$work/plain-2.png" "$jobs/sample.ps"
@@ -191,7 +191,11 @@ opaque-ignore|0 0 1 0|1 0 0 0|/TrapWidth 4|0 0 144 72|OpaqueIgnore|[]|["ignored 
 disabled|0 0 1 0|1 0 0 0|/TrapWidth 4 /Enabled false|0 0 144 72|Normal|[]|["zone disabled"]|Yellow-trapped:73:36:0
 half-page|0 0 1 0|1 0 0 0|/TrapWidth 4|0 36 144 72|Normal|[["spread",4,["Yellow"],36]]|[]|Yellow-trapped:73:10:100 Yellow-trapped:73:60:0
 width-zero|0 0 1 0|1 0 0 0|/TrapWidth 0|0 0 144 72|Normal|[]|["width 0"]|Yellow-trapped:72:36:0
+paper|0 0 0 0|1 0 0 0|/TrapWidth 4|0 0 144 72|Normal|[]|[]|Cyan-trapped:71:36:0
 EOF
+# Bare paper needs no trap: its edges are counted per page, not listed.
+[ "$(jq -c .paperEdges "$work/trap-paper.json")" = '[{"page":1,"pairs":1,"length":72}]' ] ||
+  problem "paper: paperEdges $(jq -c .paperEdges "$work/trap-paper.json")"
 # A width of 0 is warned about, and the exit status stays 0 (the loop above).
 [ "$(jq -r '.warnings[0].message' "$work/trap-width-zero.json")" = \
   "TrapWidth 0 in style (no style): a device may refuse it (rangecheck); no traps would be made" ] ||

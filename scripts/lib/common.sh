@@ -29,6 +29,7 @@ package_purpose() {
     xvfb | xauth) echo "the runs that need a display" ;;
     ghostscript) echo "the Ghostscript checks and the inspector" ;;
     imagemagick) echo "the screenshots" ;;
+    chromium) echo "the check of report.html in a browser" ;;
     zip | unzip) echo "the package" ;;
     *) echo "the checks that call it" ;;
   esac
@@ -106,6 +107,7 @@ install_packages() {
   need_command convert imagemagick
   need_command compare imagemagick
   need_command jq jq
+  need_command chromium chromium
   need_file "/usr/include/*/tiffio.h" libtiff-dev
   need_file /usr/include/png.h libpng-dev
   need_file /usr/include/nlohmann/json.hpp nlohmann-json3-dev
