@@ -15,13 +15,6 @@ using orvane::inspect::TrapZoneRect;
 using orvane::inspect::UntrappedReason;
 using namespace trapimage;
 
-const Tints kWhite{0, 0, 0, 0, 0};
-const Tints kCyan{255, 0, 0, 0, 0};
-const Tints kMagenta{0, 255, 0, 0, 0};
-const Tints kYellow{0, 0, 255, 0, 0};
-const Tints kBlack{0, 0, 0, 255, 0};
-const Tints kSpot{0, 0, 0, 0, 255};
-
 Tints Mix(Tints a, const Tints& b) {
     for (std::size_t i = 0; i < a.size(); ++i) a[i] = std::max(a[i], b[i]);
     return a;
@@ -152,16 +145,20 @@ struct ZoneCase {
 
 TEST(TrapEngine, TrapsOnlyInsideTheZoneThatHolds)
 {
+    // Traps 2 pixels wide, whose disks reach a row up and down: they stop at the zone's edge.
     const Rows rows = Repeat("AAAAABBBBB", 4);
-    const Rows all = Repeat(".....#....", 4);
+    const Rows all = Repeat(".....##...", 4);
     const Rows none = Repeat("..........", 4);
-    const Rows top{".....#....", ".....#....", "..........", ".........."};
+    const Rows top{".....##...", ".....##...", "..........", ".........."};
+    const Rows cut = Repeat(".....#....", 4);
     const ZoneCase cases[] = {
         {"the whole page", true, {{0, 0, 10, 4, 0}}, all, false},
         {"a disabled zone", true, {{0, 0, 10, 4, 1}}, none, true},
         {"the top half", true, {{0, 0, 10, 2, 0}}, top, false},
         {"the right half, where the trap lies", true, {{5, 0, 10, 4, 0}}, all, false},
         {"the left half: the trap would lie outside", true, {{0, 0, 5, 4, 0}}, none, false},
+        {"a zone one pixel wide cuts the trap", true, {{5, 0, 6, 4, 0}}, cut, false},
+        {"a zone from one pixel past the edge", true, {{6, 0, 10, 4, 0}}, none, false},
         {"a disabled zone set last holds", true, {{0, 0, 10, 4, 0}, {0, 2, 10, 4, 1}}, top, true},
         {"an enabled zone set last holds", true, {{0, 2, 10, 4, 1}, {0, 0, 10, 4, 0}}, all, false},
         {"a zone of a style that is not there", true, {{0, 0, 10, 4, 7}}, none, false},
@@ -174,6 +171,7 @@ TEST(TrapEngine, TrapsOnlyInsideTheZoneThatHolds)
         page.trapping = c.trapping;
         page.zones = c.zones;
         page.styles.resize(2);
+        page.styles[0].trapWidth = 2;
         page.styles[1].enabled = false;
         const TrapRun run = Trap(page, rows, {{'A', kYellow}, {'B', kCyan}}, 4);
         EXPECT_EQ(MaskRows(run, 10), c.mask);

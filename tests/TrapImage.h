@@ -22,6 +22,13 @@ using orvane::inspect::TrapPage;
 
 using Tints = std::vector<std::uint8_t>;  // C, M, Y, K, S
 using Legend = std::map<char, Tints>;
+
+const Tints kWhite{0, 0, 0, 0, 0};
+const Tints kCyan{255, 0, 0, 0, 0};
+const Tints kMagenta{0, 255, 0, 0, 0};
+const Tints kYellow{0, 0, 255, 0, 0};
+const Tints kBlack{0, 0, 0, 255, 0};
+const Tints kSpot{0, 0, 0, 0, 255};
 using Rows = std::vector<std::string>;
 
 // Process inks and one spot ink, whose type a test picks. At 72 dpi a point is a pixel.
