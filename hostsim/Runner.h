@@ -1,5 +1,5 @@
 // The command-line Host stand-in shared by hostsim.exe (the real DLL under Wine)
-// and its native twin (the core linked in): reads a publication, sends the
+// and its native build (the core linked in): reads a publication, sends the
 // plug-in a sequence of events, writes the print job, the log and the
 // publication's records and labels back.
 #pragma once

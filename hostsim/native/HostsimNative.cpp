@@ -1,4 +1,4 @@
-// The native twin of hostsim.exe: the same runner with the plug-in's core linked
+// The native build of hostsim.exe: the same runner with the plug-in's core linked
 // in and the scriptable platform answering its message boxes.
 #include <deque>
 #include <iostream>

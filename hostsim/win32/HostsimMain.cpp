@@ -28,7 +28,7 @@ std::string FullPath(const std::string& path)
 
 int main(int argc, char** argv)
 {
-    // Plain line feeds on the console, as the native twin writes them.
+    // Plain line feeds on the console, as the native build writes them.
     _setmode(_fileno(stdout), _O_BINARY);
     hostsim::RunnerOptions options;
     std::string error;

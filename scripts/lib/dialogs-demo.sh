@@ -1,26 +1,16 @@
 #!/usr/bin/env bash
-# scripts/demo --dialogs: opens each of the six dialogs of the real DLL in
+# scripts/demo --dialogs (after building): opens each of the six dialogs of the real DLL in
 # hostsim.exe on a virtual display with the sample publication and takes a
 # screenshot of each into out/dialogs/. --interactive: shows the trapping dialog on
 # the current display for a person to use, then prints the result.
-source "$(dirname "$0")/common.sh"
-source "$ROOT/scripts/lib/hostsim.sh"
-install_packages
-build_native
-build_win32
-build_win64
-
+source "$(dirname "$0")/wine.sh"
 mode="${1:---dialogs}"
-# The dialogs are the DLL's own: without Wine there is nothing to show.
-if ! wine_runs_here; then
-  echo "demo $mode: $WINE_MISSING" >&2
-  exit 2
-fi
+use_wine
 # ORVANE_OUT names another folder for the results (default out/).
 out="${ORVANE_OUT:-$ROOT/out}"
 mkdir -p "$out/dialogs"
 publication=$(fresh_publication sample.pub "$out/dialogs-publication")
-cd "$WINE_BUILD"
+cd "$BUILD_ROOT/win32"
 
 if [ "$mode" = "--interactive" ]; then
   run_wine_display ./hostsim.exe --dll OrvaneTrp.dll --publication "$publication" \
@@ -48,10 +38,16 @@ ORVANE_SHOW_MARKER_UNIX="$marker" ORVANE_SHOTS="$out/dialogs" WINE_LOADER="$WINE
     now=$(head -n 1 "$marker" 2>/dev/null || true)
     window=$(sed -n 2p "$marker" 2>/dev/null || true)
     if [ -n "$now" ] && [ -n "$window" ]; then
-      sleep 0.7
+      # The window is drawn when two screenshots a moment apart are the same.
       shot="$ORVANE_SHOTS/$(echo "$now" | tr "A-Z " "a-z-").png"
-      import -window root -crop "$window" +repage "$shot" && echo "screenshot: $shot ($window)" ||
-        echo "no screenshot of \"$now\"" >&2
+      for try in $(seq 20); do
+        sleep 0.3
+        import -window root -crop "$window" +repage -define png:exclude-chunks=date,time "png:$shot.new" || break
+        cmp -s "$shot.new" "$shot" && break
+        mv "$shot.new" "$shot"
+      done
+      rm -f "$shot.new"
+      [ -f "$shot" ] && echo "screenshot: $shot ($window)" || echo "no screenshot of \"$now\"" >&2
       rm -f "$marker"
     fi
     sleep 0.1

@@ -1,126 +1,79 @@
-# Which Wine runs the DLL for the checks: 32-bit Wine with the product where it runs
-# here, else the 64-bit twin (the same sources built for x86_64, never packaged) under
-# wine64. ORVANE_WINE=32 or ORVANE_WINE=64 picks one on any machine. Source after
-# i386.sh.
-#
-# The loaders are called by path: Debian's /usr/bin/wine (and winepath, wineboot, which
-# go through it) starts the 32-bit loader whenever wine32 is installed, even for a
-# 64-bit program, and falls back to wine64 only when wine32 is absent.
-WINE64_LOADER=/usr/lib/wine/wine64
-case "${ORVANE_WINE:-}" in
-  "" | 32 | 64) ;;
-  *) echo "ORVANE_WINE is \"$ORVANE_WINE\": 32, 64 or unset" >&2; exit 2 ;;
-esac
+# Which Wine runs the 32-bit DLL: 32-bit Wine where this kernel runs 32-bit programs,
+# else the same Wine through qemu-i386 10 (scripts/provision installs it and makes its
+# folder). ORVANE_WINE32=qemu takes qemu-i386 on any machine.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+WINE32_NATIVE=/usr/lib/wine/wine
+WINE64=/usr/lib/wine/wine64
+QEMU_WINE="$BUILD_ROOT/qemu-wine/lib/wine"
+WINE_PREFIX_DIR="$BUILD_ROOT/wine-prefix"
 
-# Whether wine64 starts here.
-wine64_runs() {
-  [ -x "$WINE64_LOADER" ] && "$WINE64_LOADER" --version >/dev/null 2>&1
+# native, qemu, or none (32-bit Wine is not installed).
+wine32_route() {
+  [ -x "$WINE32_NATIVE" ] || { echo none; return; }
+  if [ "${ORVANE_WINE32:-}" != qemu ] && "$WINE32_NATIVE" --version >/dev/null 2>&1; then echo native; else echo qemu; fi
 }
+qemu_version() { qemu-i386-static --version 2>/dev/null | sed -n '1s/.*version \([0-9.]*\).*/\1/p'; }
 
-# Why 32-bit Wine cannot run the checks here; nothing when it can.
-wine32_missing() {
-  case "$(i386_mode)" in
-    native) ;;
-    qemu) [ "${ORVANE_QEMU_I386:-0}" = 1 ] ||
-      echo "32-bit programs run here only through qemu-i386; set ORVANE_QEMU_I386=1 to run Wine through it" ;;
-    none)
-      if [ -x "$I386_PROBE" ] || ! i386_programs_run; then
-        echo "this kernel cannot run 32-bit programs, so 32-bit Wine cannot start (ORVANE_QEMU_I386=1 tries qemu-i386)"
-      else
-        echo "32-bit Wine is not installed (package wine32:i386)"
-      fi ;;
-  esac
+# Why 32-bit Wine cannot run the DLL here; nothing when it can, and then WINE_LOADER is
+# the program that runs a 32-bit Windows program.
+wine_missing() {
   command -v i686-w64-mingw32-g++ >/dev/null || echo "the DLL is not built (package g++-mingw-w64-i686)"
-}
-
-# Why the 64-bit twin cannot run the checks here; nothing when it can.
-wine64_missing() {
-  wine64_runs || echo "wine64 does not run here (package wine64)"
-  command -v x86_64-w64-mingw32-g++ >/dev/null || echo "the 64-bit twin is not built (package g++-mingw-w64-x86-64)"
-}
-
-# Whether the 64-bit twin is the Wine of this machine (ORVANE_WINE=64, or 32-bit Wine
-# cannot run), so that its packages and its build are needed.
-twin_wanted() {
-  case "${ORVANE_WINE:-}" in
-    64) return 0 ;;
-    32) return 1 ;;
-  esac
-  [ -n "$(wine32_missing)" ]
-}
-
-# Picks the Wine of this run. Sets WINE_BITS (32, 64, or empty with WINE_MISSING saying
-# why neither runs), WINE_LOADER, WINE_BUILD (the build folder it runs) and
-# WINE_DISPLAY_PREFIX; the twin has prefixes of its own, a 64-bit prefix cannot host
-# 32-bit Wine without wine32, nor the reverse.
-choose_wine() {
-  local why32="" why64=""
-  WINE_BITS=""
-  if [ "${ORVANE_WINE:-}" != 64 ]; then
-    why32=$(wine32_missing)
-    [ -n "$why32" ] || WINE_BITS=32
-  fi
-  if [ -z "$WINE_BITS" ] && [ "${ORVANE_WINE:-}" != 32 ]; then
-    why64=$(wine64_missing)
-    [ -n "$why64" ] || WINE_BITS=64
-  fi
-  case "$WINE_BITS" in
-    32)
-      WINE_LOADER="$I386_PROBE"
-      WINE_BUILD="$BUILD_ROOT/win32"
-      WINE_DISPLAY_PREFIX="${ORVANE_DISPLAY_PREFIX:-$BUILD_ROOT/wine-display}" ;;
-    64)
-      WINE_LOADER="$WINE64_LOADER"
-      WINE_BUILD="$BUILD_ROOT/win64"
-      WINE_DISPLAY_PREFIX="$BUILD_ROOT/wine64-display"
-      export WINEPREFIX="$BUILD_ROOT/wine64-prefix" WINEARCH=win64 ;;
-    *)
-      WINE_MISSING=$(printf '%s\n' "$why32" "$why64" | awk 'NF { printf "%s%s", sep, $0; sep = "; " }')
-      return 1 ;;
+  case "$(wine32_route)" in
+    native) WINE_LOADER="$WINE32_NATIVE" ;;
+    qemu) WINE_LOADER="$QEMU_WINE/wine32"
+      [ -x "$WINE_LOADER" ] && [[ "$(qemu_version)" == 10.* ]] ||
+        echo "this kernel runs no 32-bit programs and qemu-i386 10 is not set up (scripts/provision)" ;;
+    none) echo "32-bit Wine is not installed (package wine32:i386)" ;;
   esac
 }
 
-# Whether Wine can run the DLL here; WINE_MISSING says why not.
-wine_runs_here() {
-  [ -n "${WINE_BITS:-}" ] && return 0
-  choose_wine
+# Sets WINE_LOADER and WINEPREFIX for a check; ends it as skipped, with the reason,
+# where 32-bit Wine cannot run here.
+use_wine() {
+  local why
+  why=$(wine_missing)
+  [ -z "$why" ] || { echo "skipped: $why"; exit "$SKIPPED"; }
+  wine_missing >/dev/null  # sets WINE_LOADER in this shell
+  [ -d "$WINE_PREFIX_DIR" ] || { echo "no Wine prefix at $WINE_PREFIX_DIR (scripts/provision --wine-prefix)"; exit 2; }
+  export WINEPREFIX="$WINE_PREFIX_DIR"
 }
 
-# What ran or would run the checks under Wine, for the end of a test run.
+# Says which Wine runs the DLL here.
 wine_flavour() {
-  if ! wine_runs_here; then
-    echo "none ($WINE_MISSING)"
-  elif [ "$WINE_BITS" = 64 ]; then
-    echo "the 64-bit twin under wine64"
-  elif [ "$(i386_mode)" = qemu ]; then
-    echo "32-bit Wine through qemu-i386"
+  local wine
+  wine=$("$WINE64" --version 2>/dev/null | sed 's/^wine-//; s/ .*//')
+  case "$(wine32_route)" in
+    native) echo "32-bit Wine ${wine:-?}" ;;
+    qemu) echo "32-bit Wine ${wine:-?} through qemu-i386 $(qemu_version)" ;;
+    none) echo "no 32-bit Wine (package wine32:i386)" ;;
+  esac
+}
+
+# Runs a command (Wine, or a script that runs it) on a new virtual display, or on the
+# current display when there is one; options for xvfb-run come first, up to "--". The
+# prefix's Wine server is stopped afterwards, so that the next run starts one on its
+# own display.
+on_display() {
+  local xvfb_options=() status=0
+  while [ "$1" != "--" ]; do xvfb_options+=("$1"); shift; done
+  shift
+  if [ -n "${DISPLAY:-}" ]; then
+    timeout 300 "$@" || status=$?
   else
-    echo "32-bit Wine"
+    # The virtual display going away at the end is no error of the run.
+    timeout 300 xvfb-run -a "${xvfb_options[@]}" "$@" 2> >(grep -v "^X connection to .* broken" >&2) || status=$?
   fi
+  wineserver -k 2>/dev/null || true
+  return "$status"
 }
 
-# Ends a check that needs Wine with SKIPPED, and the reason, where no Wine can run.
-skip_without_wine() {
-  wine_runs_here && return 0
-  echo "skipped: $WINE_MISSING"
-  exit "$SKIPPED"
-}
+# Runs a Windows program under Wine on a display (message boxes and dialogs need one).
+run_wine_display() { on_display -- "$WINE_LOADER" "$@"; }
 
-# Runs a Windows program of the chosen build under its Wine (the first start creates
-# the prefix).
-run_wine() {
-  timeout 300 "$WINE_LOADER" "$@"
-}
-
-# Builds the 64-bit twin where the checks under Wine run with it; nothing elsewhere.
-build_win64() {
-  already_built && return 0
-  twin_wanted || return 0
-  if ! command -v x86_64-w64-mingw32-g++ >/dev/null; then
-    echo "no 64-bit twin: x86_64-w64-mingw32-g++ is not installed (package g++-mingw-w64-x86-64)" >&2
-    return 0
-  fi
-  cmake -S "$ROOT" -B "$BUILD_ROOT/win64" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-x86_64.cmake" \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$BUILD_ROOT/win64" -j"$JOBS"
+# A fresh copy of an example publication in a folder (no saved records or labels).
+fresh_publication() {
+  rm -rf "$2"
+  mkdir -p "$2"
+  cp "$ROOT/examples/$1" "$2/"
+  echo "$2/$1"
 }

@@ -1,15 +1,14 @@
-# The real DLL prints the sample under Wine; the native twin prints the same job
+# The real DLL prints the sample under Wine; the native build prints the same job
 # byte for byte; Ghostscript runs the Wine job without error.
-source "$(dirname "$0")/../lib/common.sh"
-skip_without_wine
-source "$ROOT/scripts/lib/hostsim.sh"
+source "$(dirname "$0")/../lib/wine.sh"
+use_wine
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 wine_pub=$(fresh_publication sample.pub "$work/wine")
 native_pub=$(fresh_publication sample.pub "$work/native")
 
-cd "$WINE_BUILD"
+cd "$BUILD_ROOT/win32"
 wine_out=$(run_wine_display ./hostsim.exe --dll OrvaneTrp.dll --publication "$wine_pub" \
   --out "$work/wine.ps" --log "$work/wine.log")
 echo "$wine_out"
@@ -40,7 +39,7 @@ echo "Wine job: $(wc -c <"$work/wine.ps") bytes, identical to the native job, re
 edge_src=$(fresh_publication sample.pub "$work/edges")
 sed -i 's/text "0.25" "0.50" "10" "100" "1.6" "70"/text "0.32" "0.25" "0.025" "0.085" "1.6" "0.115"/' "$edge_src"
 grep -q '"0.32" "0.25" "0.025"' "$edge_src" || { echo "edge publication not made"; exit 1; }
-cd "$WINE_BUILD"
+cd "$BUILD_ROOT/win32"
 run_wine_display ./hostsim.exe --dll OrvaneTrp.dll --publication "$edge_src" --out "$work/edges-wine.ps" --no-save >/dev/null
 "$BUILD_ROOT/native/hostsim_run" --publication "$edge_src" --out "$work/edges-native.ps" --no-save >/dev/null
 cmp "$work/edges-wine.ps" "$work/edges-native.ps" \

@@ -1,12 +1,11 @@
 # Runs of the Host stand-in under Wine that need its own machinery: records and
 # labels that persist between runs, message boxes answered without a user, and a
 # job cancelled at print start.
-source "$(dirname "$0")/../lib/common.sh"
-skip_without_wine
-source "$ROOT/scripts/lib/hostsim.sh"
+source "$(dirname "$0")/../lib/wine.sh"
+use_wine
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cd "$WINE_BUILD"
+cd "$BUILD_ROOT/win32"
 hostsim() { run_wine_display ./hostsim.exe --dll OrvaneTrp.dll "$@"; }
 
 # A second print from the records and labels the first run saved gives the same job.

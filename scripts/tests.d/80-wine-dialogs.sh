@@ -2,10 +2,9 @@
 # Xvfb: styles, zones and their pages in the print job, inks in InkParams and the
 # trapping order, the refusals of a reserved style name and bad page text, and a
 # Host failure inside a nested dialog reaching main.
-source "$(dirname "$0")/../lib/common.sh"
-skip_without_wine
-source "$ROOT/scripts/lib/display.sh"
-cd "$WINE_BUILD"
+source "$(dirname "$0")/../lib/wine.sh"
+use_wine
+cd "$BUILD_ROOT/win32"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$ROOT/examples/sample.pub" "$work/"

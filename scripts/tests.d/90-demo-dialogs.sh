@@ -1,8 +1,6 @@
-# scripts/demo --dialogs as a user runs it, right after a Wine run without a display
-# (whose server may still be up): six screenshots of the dialogs, none blank.
-source "$(dirname "$0")/../lib/common.sh"
-skip_without_wine
+# scripts/demo --dialogs as a user runs it, on the builds and the prefix made already:
+# six screenshots of the 32-bit DLL's dialogs, none blank.
+source "$(dirname "$0")/../lib/wine.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-env -u DISPLAY timeout 120 "$WINE_LOADER" cmd /c exit || { echo "wine does not run"; exit 2; }
-ORVANE_OUT="$work" "$ROOT/scripts/demo" --dialogs
+ORVANE_OUT="$work" "$ROOT/scripts/lib/dialogs-demo.sh" --dialogs
