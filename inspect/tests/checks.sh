@@ -202,6 +202,19 @@ EOF
 # Bare paper needs no trap: its edges are counted per page, not listed.
 [ "$(jq -c .paperEdges "$work/trap-paper.json")" = '[{"page":1,"pairs":1,"length":72}]' ] ||
   problem "paper: paperEdges $(jq -c .paperEdges "$work/trap-paper.json")"
+# The rule in words, as the text report and the JSON give it.
+while IFS='|' read -r name entry want; do
+  got=$(jq -r ".$entry.rule.text" "$work/trap-$name.json")
+  [ "$got" = "$want" ] || problem "trap $name: rule \"$got\", not \"$want\""
+done <<EOF
+spread|traps[0]|Yellow 100 % against Cyan 100 %: density 0.16 against 0.61, ratio 0.26 under SlidingTrapLimit 0.70: spread; 4 pt (no black side)
+black|traps[0]|Yellow 100 % against Black 100 %: density 0.16 against 1.70, ratio 0.09 under SlidingTrapLimit 0.70: spread; 6 pt (black side at BlackDensityLimit 1.1 and BlackColorLimit 100 %: BlackWidth 3 x TrapWidth 2 pt)
+step-below|untrapped[0]|Cyan 100 % against Cyan 95.3 % Magenta 100 %: step of Cyan 4.7 % under StepLimit 10 % (the lighter side's largest): no trap
+width-zero|untrapped[0]|Yellow 100 % against Cyan 100 %: density 0.16 against 0.61, ratio 0.26 under SlidingTrapLimit 0.70: spread, but TrapWidth is 0: width 0, no trap
+EOF
+grep -qF "      rule: Yellow 100 % against Cyan 100 %: density 0.16 against 0.61" \
+  <(inspect "$jobs/trap-spread.ps" --traps --resolution 72 --out "$work/trap-spread-text") ||
+  problem "spread: the text report gives no rule"
 # A width of 0 is warned about, and the exit status stays 0 (the loop above).
 [ "$(jq -r '.warnings[0].message' "$work/trap-width-zero.json")" = \
   "TrapWidth 0 in style (no style): a device may refuse it (rangecheck); no traps would be made" ] ||
