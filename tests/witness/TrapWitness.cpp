@@ -3,10 +3,10 @@
 // CMYK TIFFs, as tiffscaled32 writes them), traps the untrapped page with the preview's
 // engine and compares the two, pixel by pixel, where the model makes a plain spread: on
 // each edge between two colours that it traps with a spread, the pixels across the edge
-// within the trap width, on both sides. The witness knows nothing of neutral densities,
-// step limits, black width or zones, so other edges are not compared; and it adds a
-// spreading ink at most at the darker colour's strongest tint, so the spreads where that
-// cap bites are compared and reported apart.
+// within the trap width and two more, on both sides. The witness knows nothing of
+// neutral densities, step limits, black width or zones, so other edges are not compared;
+// and it adds a spreading ink at most at the darker colour's strongest tint, so the
+// spreads where that cap bites are compared and reported apart.
 //
 //   trap_witness UNTRAPPED.tif WITNESS.tif --width PIXELS --densities C,M,Y,K [--label TEXT]
 //
@@ -185,10 +185,11 @@ int main(int argc, char** argv) {
                 const std::uint8_t strongest = *std::max_element(darker.begin(), darker.end());
                 bool capped = false;
                 for (const int ink : pair.toDarker) capped = capped || lighter[static_cast<std::size_t>(ink)] > strongest;
-                // Walk from the edge into both sides, as far as the trap reaches.
+                // Walk from the edge into both sides, as far as the trap reaches and two
+                // pixels on, which neither trapper may touch.
                 for (int side : {-1, 1}) {
                     int px = side < 0 ? x : nx, py = side < 0 ? y : ny;
-                    for (int k = 0; k < o.width; ++k, px += side * d[0], py += side * d[1]) {
+                    for (int k = 0; k < o.width + 2; ++k, px += side * d[0], py += side * d[1]) {
                         if (px < 0 || py < 0 || px >= untrapped.width || py >= untrapped.height) break;
                         compared[capped].emplace(static_cast<std::size_t>(py) * static_cast<std::size_t>(untrapped.width) +
                                                      static_cast<std::size_t>(px), what);
