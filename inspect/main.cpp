@@ -81,14 +81,20 @@ void Failed(const std::string& errors, const std::string& what, int status) {
 
 // The plates: a run of tiffsep, which writes one file per ink, over the pages pictured;
 // the zones are not drawn (no page counts as pictured).
-void Separate(const Options& o, const std::string& job, const Workspace& w, Progress& progress) {
+void Separate(const Options& o, const std::string& job, const Workspace& w, int announced, Progress& progress) {
     std::vector<std::string> args = {"-sDEVICE=tiffsep", Resolution("X", o.resolution), Resolution("Y", o.resolution)};
     const auto more = JobArgs(o, job, 1, 0);
     args.insert(args.end(), more.begin(), more.end());
     args.push_back("-sOutputFile=" + w.Path("separations/page-%04d.tif"));
+    if (progress.On()) args.push_back("-dInspectProgress");
     Finish(args);
     progress.Show("separating the pages");
-    Ghostscript gs(args, w.Path("gs"), w.Path("gs.err"), false);
+    Ghostscript gs(args, w.Path("gs"), w.Path("gs.err"), true);
+    // The events only count the pages: the run that pictures them reports them.
+    std::istream events(&gs.Output());
+    ReadJournal(events, [&](int page) {
+        progress.Show("separating page " + std::to_string(page) + (announced > 0 ? " of " + std::to_string(announced) : ""));
+    });
     const int status = gs.Wait();
     progress.Clear();
     if (status != 0) Failed(w.Path("gs.err"), "Ghostscript failed to separate the pages", status);
@@ -125,7 +131,7 @@ int Inspect(const Options& o) {
     Progress progress;
     const Workspace w(o.out);
 
-    if (o.plates) Separate(o, job, w, progress);
+    if (o.plates) Separate(o, job, w, announced, progress);
     const Journal journal = Picture(o, job, w, announced, progress);
     const Findings findings = Find(journal, o.job, announced);
     int status = findings.status;
