@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <map>
 #include <set>
@@ -170,15 +171,37 @@ Findings Find(const Journal& j, const std::string& job, int announced) {
 }
 
 int AnnouncedPages(const std::string& job) {
+    // The job may be hundreds of megabytes: read in blocks, looking only at the lines that
+    // start with %.
     std::ifstream in(job, std::ios::binary);
+    std::vector<char> block(1 << 20);
+    std::string head;  // the start of a comment line, up to 16 bytes
+    bool lineStart = true, inComment = false;
     int pages = 0, depth = 0;
-    auto starts = [](const std::string& line, const char* with) { return line.rfind(with, 0) == 0; };
-    for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] != '%') continue;
-        if (starts(line, "%%BeginDocument")) ++depth;
-        else if (starts(line, "%%EndDocument")) --depth;
-        else if (starts(line, "%%Page:") && depth <= 0) ++pages;
+    auto count = [&] {
+        if (head.rfind("%%BeginDocument", 0) == 0) ++depth;
+        else if (head.rfind("%%EndDocument", 0) == 0) --depth;
+        else if (head.rfind("%%Page:", 0) == 0 && depth <= 0) ++pages;
+    };
+    while (in.read(block.data(), static_cast<std::streamsize>(block.size())) || in.gcount() > 0) {
+        const char* p = block.data();
+        const char* end = p + in.gcount();
+        while (p < end) {
+            if (lineStart) {
+                inComment = *p == '%';
+                head.clear();
+                lineStart = false;
+            }
+            const char* newline = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+            const char* stop = newline ? newline : end;
+            if (inComment && head.size() < 16) head.append(p, std::min<std::size_t>(static_cast<std::size_t>(stop - p), 16 - head.size()));
+            if (!newline) break;
+            if (inComment) count();
+            lineStart = true;
+            p = newline + 1;
+        }
     }
+    if (!lineStart && inComment) count();
     return pages;
 }
 

@@ -35,6 +35,10 @@ Ghostscript::Ghostscript(const std::vector<std::string>& args, const std::string
 
     int pipeFds[2] = {-1, -1};
     if (pipeOutput && pipe2(pipeFds, O_CLOEXEC) != 0) return;
+    // A job of thousands of pages sends megabytes of events: a larger pipe lets Ghostscript
+    // run on instead of waiting for each 64 KB to be read. Where the system refuses, the
+    // default does.
+    if (pipeOutput) fcntl(pipeFds[1], F_SETPIPE_SZ, 1 << 20);
     const int err = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     const int null = open("/dev/null", O_RDWR | O_CLOEXEC);
     pid_ = err < 0 || null < 0 ? -1 : fork();

@@ -60,6 +60,7 @@ bool Journal::TrappingOn(int page) const {
 
 Journal ReadJournal(std::istream& in, const std::function<void(int page)>& onPage) {
     Journal j;
+    std::vector<Param> lastZone;
     std::string line;
     while (std::getline(in, line)) {
         const std::size_t at = line.find(kMarker);
@@ -85,14 +86,21 @@ Journal ReadJournal(std::istream& in, const std::function<void(int page)>& onPag
         } else if (kind == "order") {
             if (j.details.empty()) j.details.push_back({j.pages + 1, {}, {}});
             j.details.back().order.assign(f.begin() + 1, f.end());
-        } else if (kind == "zone") {
+        } else if (kind == "zone" || kind == "zone+") {
             Zone z;
             z.page = Page(field(1));
             z.style = field(2);
             z.styleKnown = field(3) != "false";
             z.enabled = field(4) == "true";
             for (int i = 0; i < 4; ++i) z.rect[i] = LeadingNumber(field(5 + i));
-            z.params = Pairs(f, 9);
+            // zone+: the parameters of the zone before, with those the event names changed.
+            if (kind == "zone") lastZone.clear();
+            for (auto& p : Pairs(f, 9)) {
+                auto same = std::find_if(lastZone.begin(), lastZone.end(), [&](const Param& q) { return q.key == p.key; });
+                if (same == lastZone.end()) lastZone.push_back(std::move(p));
+                else same->value = std::move(p.value);
+            }
+            z.params = lastZone;
             j.zones.push_back(std::move(z));
         } else if (kind == "emptyzone") {
             j.emptyZones.push_back({Page(field(1)), field(2)});
