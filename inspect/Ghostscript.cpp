@@ -7,6 +7,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <ctime>
 #include <unistd.h>
 
 namespace orvane::inspect {
@@ -90,11 +91,18 @@ Ghostscript::PipeBuf::~PipeBuf() {
 
 Ghostscript::PipeBuf::int_type Ghostscript::PipeBuf::underflow() {
     if (fd < 0) return traits_type::eof();
-    ssize_t n;
-    while ((n = read(fd, buffer_, sizeof buffer_)) < 0 && errno == EINTR) {
+    // Ghostscript writes its standard output 128 bytes at a time: after a short read, let
+    // the pipe fill a little instead of waking for every write.
+    if (lastRead_ > 0 && lastRead_ < 16384) {
+        const timespec pause{0, 2'000'000};
+        nanosleep(&pause, nullptr);
     }
+    ssize_t n;
+    while ((n = read(fd, buffer_.data(), buffer_.size())) < 0 && errno == EINTR) {
+    }
+    lastRead_ = n;
     if (n <= 0) return traits_type::eof();
-    setg(buffer_, buffer_, buffer_ + n);
+    setg(buffer_.data(), buffer_.data(), buffer_.data() + n);
     return traits_type::to_int_type(buffer_[0]);
 }
 

@@ -34,7 +34,8 @@ private:
     protected:
         int_type underflow() override;
     private:
-        char buffer_[65536];
+        std::vector<char> buffer_ = std::vector<char>(1 << 20);
+        ssize_t lastRead_ = 0;
     };
     pid_t pid_ = -1;
     PipeBuf output_;

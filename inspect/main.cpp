@@ -51,6 +51,22 @@ private:
     bool on_;
 };
 
+// The pages the job announces, counted once, while Ghostscript starts on the job.
+class Announced {
+public:
+    explicit Announced(std::string job) : job_(std::move(job)) {}
+    int Pages() {
+        if (pages_ < 0) pages_ = AnnouncedPages(job_);
+        return pages_;
+    }
+
+private:
+    std::string job_;
+    int pages_ = -1;
+};
+
+std::string Of(int page, int all) { return std::to_string(page) + (all > 0 ? " of " + std::to_string(all) : ""); }
+
 std::string Resolution(const char* axis, int dpi) {
     return std::string("-dDEVICE") + axis + "RESOLUTION=" + std::to_string(dpi);
 }
@@ -81,7 +97,7 @@ void Failed(const std::string& errors, const std::string& what, int status) {
 
 // The plates: a run of tiffsep, which writes one file per ink, over the pages pictured;
 // the zones are not drawn (no page counts as pictured).
-void Separate(const Options& o, const std::string& job, const Workspace& w, int announced, Progress& progress) {
+void Separate(const Options& o, const std::string& job, const Workspace& w, Announced& announced, Progress& progress) {
     std::vector<std::string> args = {"-sDEVICE=tiffsep", Resolution("X", o.resolution), Resolution("Y", o.resolution)};
     const auto more = JobArgs(o, job, 1, 0);
     args.insert(args.end(), more.begin(), more.end());
@@ -91,17 +107,16 @@ void Separate(const Options& o, const std::string& job, const Workspace& w, int 
     progress.Show("separating the pages");
     Ghostscript gs(args, w.Path("gs"), w.Path("gs.err"), true);
     // The events only count the pages: the run that pictures them reports them.
+    const int all = announced.Pages();
     std::istream events(&gs.Output());
-    ReadJournal(events, [&](int page) {
-        progress.Show("separating page " + std::to_string(page) + (announced > 0 ? " of " + std::to_string(announced) : ""));
-    });
+    ReadJournal(events, [&](int page) { progress.Show("separating page " + Of(page, all)); });
     const int status = gs.Wait();
     progress.Clear();
     if (status != 0) Failed(w.Path("gs.err"), "Ghostscript failed to separate the pages", status);
 }
 
 // The run that reports the device's events and draws each page pictured with its zones.
-Journal Picture(const Options& o, const std::string& job, const Workspace& w, int announced, Progress& progress) {
+Journal Picture(const Options& o, const std::string& job, const Workspace& w, Announced& announced, Progress& progress) {
     std::vector<std::string> args = {"-sDEVICE=png16m", Resolution("X", 96), Resolution("Y", 96)};
     const auto more = JobArgs(o, job, o.first, o.last);
     args.insert(args.end(), more.begin(), more.end());
@@ -110,10 +125,9 @@ Journal Picture(const Options& o, const std::string& job, const Workspace& w, in
     if (progress.On()) args.push_back("-dInspectProgress");
     Finish(args);
     Ghostscript gs(args, w.Path("gs"), w.Path("gs.err"), true);
+    const int all = announced.Pages();
     std::istream events(&gs.Output());
-    Journal journal = ReadJournal(events, [&](int page) {
-        progress.Show("page " + std::to_string(page) + (announced > 0 ? " of " + std::to_string(announced) : ""));
-    });
+    Journal journal = ReadJournal(events, [&](int page) { progress.Show("page " + Of(page, all)); });
     const int status = gs.Wait();
     if (status != 0) Failed(w.Path("gs.err"), "Ghostscript failed", status);
     return journal;
@@ -127,13 +141,13 @@ int Inspect(const Options& o) {
     std::filesystem::create_directories(o.out, error);
     if (!std::filesystem::is_directory(o.out)) throw RunError("cannot make the folder " + o.out);
     const std::string job = std::filesystem::absolute(o.job).string();
-    const int announced = AnnouncedPages(job);
+    Announced announced(job);
     Progress progress;
     const Workspace w(o.out);
 
     if (o.plates) Separate(o, job, w, announced, progress);
     const Journal journal = Picture(o, job, w, announced, progress);
-    const Findings findings = Find(journal, o.job, announced);
+    const Findings findings = Find(journal, o.job, announced.Pages());
     int status = findings.status;
 
     PlatesRun run;
