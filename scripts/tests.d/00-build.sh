@@ -9,7 +9,9 @@ case "${1:-}" in
     skip_without_command clang++ clang
     targets=(unit_tests)
     for src in "$ROOT"/fuzz/*.cpp; do targets+=("$(basename "$src" .cpp)"); done
-    CC=clang CXX=clang++ cmake -S "$ROOT" -B "$BUILD_ROOT/asan" -DCMAKE_BUILD_TYPE=Debug -DORVANE_SANITIZE=ON \
+    # Line tables are what the sanitizers' reports need.
+    CC=clang CXX=clang++ cmake -S "$ROOT" -B "$BUILD_ROOT/asan" -DCMAKE_BUILD_TYPE=Debug \
+      -DCMAKE_CXX_FLAGS_DEBUG=-gline-tables-only -DORVANE_SANITIZE=ON \
       -DORVANE_FUZZ=ON -DORVANE_BENCH=OFF -DORVANE_CHECKS=OFF >/dev/null
     cmake --build "$BUILD_ROOT/asan" -j"$JOBS" --target "${targets[@]}" ;;
   *) echo "usage: 00-build.sh win32|asan" >&2; exit 2 ;;
