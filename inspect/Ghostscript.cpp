@@ -1,5 +1,7 @@
 #include "inspect/Ghostscript.h"
 
+#include "inspect/Interrupt.h"
+
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -57,6 +59,7 @@ Ghostscript::Ghostscript(const std::vector<std::string>& args, const std::string
         execvp("gs", argv.data());
         _exit(127);
     }
+    if (pid_ > 0) ForwardInterruptsTo(pid_);
     if (err >= 0) close(err);
     if (null >= 0) close(null);
     if (pipeOutput) {
@@ -78,6 +81,7 @@ int Ghostscript::Wait() {
     while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
     }
     pid_ = -1;
+    ForwardInterruptsTo(0);
     if (output_.fd >= 0) {
         close(output_.fd);
         output_.fd = -1;

@@ -14,6 +14,7 @@
 #include "inspect/Findings.h"
 #include "inspect/Ghostscript.h"
 #include "inspect/HtmlReport.h"
+#include "inspect/Interrupt.h"
 #include "inspect/JsonReport.h"
 #include "inspect/Journal.h"
 #include "inspect/Options.h"
@@ -89,7 +90,13 @@ void Finish(std::vector<std::string>& args) {
     args.push_back(ORVANE_INSPECT_PS "/inspect.ps");
 }
 
+// Stops the run when it was interrupted.
+void StopIfInterrupted() {
+    if (Interrupted()) throw RunError("interrupted");
+}
+
 void Failed(const std::string& errors, const std::string& what, int status) {
+    StopIfInterrupted();
     std::ifstream in(errors, std::ios::binary);
     std::cerr << in.rdbuf();
     throw RunError(what + " (exit status " + std::to_string(status) + ")");
@@ -161,6 +168,7 @@ int Inspect(const Options& o) {
                                   o.inkLimit, o.traps, o.misregister};
         double engineSeconds = 0;
         for (std::size_t k = 0; k < journal.pictures.size(); ++k) {
+            StopIfInterrupted();
             const int page = journal.pictures[k];
             progress.Show("plates of page " + std::to_string(page) + " (" + std::to_string(k + 1) + " of " +
                           std::to_string(journal.pictures.size()) + ")");
@@ -200,6 +208,7 @@ int Inspect(const Options& o) {
     from.push_back(w.Path("report.html"));
     names.push_back("report.html");
     if (!WriteHtmlReport(from.back(), report)) throw RunError("cannot write " + from.back());
+    StopIfInterrupted();
     ReplacePictures(o.out, from, names);
     if (o.json) {
         WriteJson(std::cout, report);
@@ -223,6 +232,7 @@ int main(int argc, char** argv) {
             std::cout << HelpText();
             return 0;
         }
+        CatchInterrupts();
         return Inspect(o);
     } catch (const UsageError& e) {
         if (e.usage) std::cerr << HelpText();

@@ -283,6 +283,16 @@ grep -qx '  page 1     (no style): a zone without area (settrapzone on an empty 
 script -qec "$ROOT/scripts/inspect $jobs/sample.ps --out $work/pictures-tty >/dev/null" /dev/null >"$work/tty" || true
 grep -q "inspect: page 6 of 6" "$work/tty" || problem "no progress line on a terminal"
 
+# Stopped, a run ends with exit status 2 and leaves no folder of its own behind.
+"$ROOT/scripts/inspect" "$jobs/sample.ps" --traps --out "$work/stopped" >/dev/null 2>"$work/stopped.err" &
+run=$!
+for _ in $(seq 100); do compgen -G "$work/stopped/.inspect-*" >/dev/null && break; sleep 0.1; done
+kill -TERM "$run"
+status=0
+wait "$run" || status=$?
+[ "$status" = 2 ] && ! compgen -G "$work/stopped/.inspect-*" >/dev/null ||
+  problem "stopped: exit status $status, left $(ls -A "$work/stopped"), $(cat "$work/stopped.err")"
+
 # Usage.
 inspect --help | tr '\n' ' ' | grep -q "Where Ghostscript provides no trapping device.*the device is *a simulated one" ||
   problem "--help does not say that the device is a simulated one"
