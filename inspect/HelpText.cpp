@@ -34,8 +34,9 @@ trap lies, how wide it is and how long an edge it runs along, and the edges left
 untrapped, with the reason (step limit, no gap, ignored ink, zone disabled, width 0);
 each with the rule that decided it (in the JSON: rule); edges against bare paper,
 which never need a trap, in one line per page (in the JSON: paperEdges). Each pair
-of colours that traps gets an enlarged crop of one of its edges, without and with
-its traps: DIR/page-NNNN-trap-K.png. The model the preview follows (a device may
+of colours that traps (the first 24 of a page) gets an enlarged crop of one of its
+edges, without its traps, with them, and the pixels they changed in red:
+DIR/page-NNNN-trap-K.png. The model the preview follows (a device may
 differ in detail):
   - A colour is the tint of every ink at a point. Where two colours meet, a trap is
     needed only when each side has an ink higher than on the other side by more than
@@ -70,7 +71,8 @@ inspector's own temporary folder.
 const char* const kHelpEnd = R"TEXT(On a terminal a progress line (pages done / pages in all) goes to standard error.
 Exit status: 0 clean; 1 the device would refuse something; 2 the job does not run
 through (Ghostscript's error and the line of the job where it stopped go to standard
-error) or the inspector could not run (the plates of a page included).
+error), the inspector could not run (the plates of a page included) or was stopped
+(Ctrl-C, SIGTERM, SIGHUP: Ghostscript ends with it, and its own folder goes).
 Needs gs (package ghostscript). scripts/inspect builds the inspector (optimised) when it
 is missing or older than its sources, and runs it.
 )TEXT";

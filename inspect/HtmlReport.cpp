@@ -190,7 +190,7 @@ void Page(std::ostream& out, const Json& r, int page, const std::string& picture
     bool more = false;
     for (const auto& f : files)
         if (!shown.count(Local(f))) {
-            if (!more) out << "<h3>More pictures</h3>\n";
+            if (!more) out << (Local(f).find("-misregistered") != std::string::npos ? "<h3>Misregistered</h3>\n" : "<h3>More pictures</h3>\n");
             more = true;
             out << Picture(Local(f), "page", Local(f));
         }

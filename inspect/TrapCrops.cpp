@@ -12,7 +12,9 @@ namespace {
 
 constexpr int kSide = 40;    // pixels of the page a crop shows, across and down
 constexpr int kEnlarge = 8;  // picture pixels per page pixel
-constexpr int kGap = 16;     // white between the two halves
+constexpr int kGap = 16;     // white between the panels
+constexpr int kPanels = 3;   // untrapped, trapped, where the traps lie
+const Rgb kChanged = {230, 0, 0};
 
 struct Window {
     int x0 = 0, y0 = 0, w = 0, h = 0;
@@ -39,27 +41,38 @@ bool Take(const std::string& path, std::vector<Window>& windows, bool after, std
 }
 
 bool Write(const PagePlates& p, const Window& win, int k, const std::string& path, std::string& problem) {
-    const int panel = win.w * kEnlarge, width = 2 * panel + kGap;
+    const int panel = win.w * kEnlarge, width = kPanels * panel + (kPanels - 1) * kGap;
     Legend legend(width, 2);
-    legend.Add("Pair " + std::to_string(k + 1) + " x" + std::to_string(kEnlarge) + ": untrapped | trapped");
+    legend.Add("Pair " + std::to_string(k + 1) + " x" + std::to_string(kEnlarge) +
+               ": untrapped | trapped | traps in red");
     PngFile png;
     if (!png.Open(path, width, win.h * kEnlarge + legend.Rows(), PngFile::Kind::Rgb, p.resolution * kEnlarge)) {
         problem = png.Problem();
         return false;
     }
-    std::vector<std::uint8_t> small(static_cast<std::size_t>(win.w) * 3 * 2), row(static_cast<std::size_t>(width) * 3, 255);
+    const std::size_t w = static_cast<std::size_t>(win.w);
+    std::vector<std::uint8_t> small(w * 3 * kPanels), row(static_cast<std::size_t>(width) * 3, 255);
     std::vector<const std::uint8_t*> plates(p.inks.size());
     bool ok = true;
     for (int y = 0; ok && y < win.h; ++y) {
+        const std::size_t at = static_cast<std::size_t>(y) * w;
         for (int half = 0; half < 2; ++half) {
             const auto& tints = half == 0 ? win.before : win.after;
-            for (std::size_t i = 0; i < plates.size(); ++i) plates[i] = tints[i].data() + static_cast<std::size_t>(y * win.w);
-            Composite(p.setup.inks, plates, win.w, small.data() + static_cast<std::size_t>(half * win.w * 3));
+            for (std::size_t i = 0; i < plates.size(); ++i) plates[i] = tints[i].data() + at;
+            Composite(p.setup.inks, plates, win.w, small.data() + static_cast<std::size_t>(half) * w * 3);
         }
-        for (int half = 0; half < 2; ++half)
+        // The third panel: the trapped page, red where a trap changed an ink.
+        std::copy_n(small.data() + w * 3, w * 3, small.data() + w * 6);
+        for (std::size_t x = 0; x < w; ++x)
+            for (std::size_t i = 0; i < plates.size(); ++i)
+                if (win.before[i][at + x] != win.after[i][at + x]) {
+                    std::copy(kChanged.begin(), kChanged.end(), small.begin() + static_cast<long>(w * 6 + 3 * x));
+                    break;
+                }
+        for (int n = 0; n < kPanels; ++n)
             for (int x = 0; x < panel; ++x)
-                std::copy_n(small.data() + static_cast<std::size_t>((half * win.w + x / kEnlarge) * 3), 3,
-                            row.data() + static_cast<std::size_t>((half * (panel + kGap) + x) * 3));
+                std::copy_n(small.data() + (static_cast<std::size_t>(n) * w + static_cast<std::size_t>(x / kEnlarge)) * 3, 3,
+                            row.data() + static_cast<std::size_t>((n * (panel + kGap) + x) * 3));
         for (int r = 0; ok && r < kEnlarge; ++r) ok = png.WriteRow(row.data());
     }
     for (int y = 0; ok && y < legend.Rows(); ++y) {

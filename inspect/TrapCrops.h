@@ -1,6 +1,7 @@
 // Enlarged crops of the trap preview: for each pair of colours that traps, the page
-// around the place where the pair first meets, without its traps and with them, side by
-// side and enlarged so that a trap one pixel wide shows.
+// around the place where the pair first meets, without its traps, with them, and with
+// the pixels the traps changed in red (a light ink spread under black hardly shows),
+// side by side and enlarged so that a trap one pixel wide shows.
 #pragma once
 #include <string>
 #include <vector>
