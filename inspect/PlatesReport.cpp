@@ -31,10 +31,13 @@ Json ColourJson(const PagePlates& p, const std::vector<std::uint8_t>& tints) {
     return out;
 }
 
-// Bare paper on the lighter side: an edge that never needs a trap, counted, not listed.
-bool Paper(const std::vector<std::uint8_t>& tints) {
+bool Bare(const std::vector<std::uint8_t>& tints) {
     return std::all_of(tints.begin(), tints.end(), [](std::uint8_t t) { return t == 0; });
 }
+
+// Bare paper on either side (an ink of density 0 can leave it the darker side): an edge
+// that never needs a trap, counted, not listed.
+bool Paper(const UntrappedEdge& u) { return Bare(u.lighter) || Bare(u.darker); }
 
 struct PaperEdges {
     int pairs = 0;
@@ -44,7 +47,7 @@ struct PaperEdges {
 PaperEdges PaperOf(const PagePlates& p) {
     PaperEdges paper;
     for (const auto& u : p.untrapped)
-        if (Paper(u.lighter)) ++paper.pairs, paper.length += u.length;
+        if (Paper(u)) ++paper.pairs, paper.length += u.length;
     return paper;
 }
 
@@ -93,7 +96,7 @@ void WriteTraps(std::ostream& out, const Journal& j, const PagePlates& p) {
         bool paper = false;
         for (const auto& u : p.untrapped) {
             if (u.zone != static_cast<int>(z)) continue;
-            if (Paper(u.lighter)) {
+            if (Paper(u)) {
                 paper = true;
                 continue;
             }
@@ -182,7 +185,7 @@ void AddPlatesJson(Json& report, const PlatesRun& run) {
             paper.push_back({{"page", p.page}, {"pairs", edges.pairs}, {"length", Rounded(edges.length, 2)}});
         }
         for (const auto& u : p.untrapped) {
-            if (Paper(u.lighter)) continue;
+            if (Paper(u)) continue;
             const char* outcome = Outcome(false, u.rule, u.reason);
             untrapped.push_back({{"page", p.page}, {"style", Latin1ToUtf8(StyleOf(p, u.style))},
                                  {"lighter", ColourJson(p, u.lighter)}, {"darker", ColourJson(p, u.darker)},
