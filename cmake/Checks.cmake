@@ -17,15 +17,17 @@ function(orvane_check name)
   add_test(NAME ${name} COMMAND ${C_COMMAND})
   set_tests_properties(${name} PROPERTIES LABELS "${C_LABELS}" TIMEOUT ${C_TIMEOUT} SKIP_RETURN_CODE 77
     ENVIRONMENT "ORVANE_BUILD=${CHECKS_ROOT};${C_ENV}")
-  # CTest starts the costliest first. The long builds go first, as the checks that need
-  # them wait; then the fuzzers, a core each, two at a time; then the runs under Wine, one
-  # after the other and mostly waiting, beside the checks that keep both cores busy.
-  if("${C_MAKES}" MATCHES "asan|win32")
+  # CTest starts the costliest first. The runs under Wine, one after the other, are the
+  # longest chain: the Windows build and the Wine prefix start it at once, the sanitizer
+  # build follows, and the runs under Wine go before the fuzzers and the shorter checks.
+  if("${C_MAKES}" MATCHES "win32|wineprefix")
     set_tests_properties(${name} PROPERTIES COST 1000)
-  elseif("${C_LABELS}" MATCHES "fuzz")
-    set_tests_properties(${name} PROPERTIES COST 600)
+  elseif("${C_MAKES}" MATCHES "asan")
+    set_tests_properties(${name} PROPERTIES COST 900)
   elseif("${C_LABELS}" MATCHES "wine")
     set_tests_properties(${name} PROPERTIES COST 500)
+  elseif("${C_LABELS}" MATCHES "fuzz")
+    set_tests_properties(${name} PROPERTIES COST 400)
   endif()
   if(C_NEEDS)
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED "${C_NEEDS}")
