@@ -10,7 +10,7 @@
 namespace orvane::inspect {
 namespace {
 
-struct OptionSpec {
+struct OptionRow {
     const char* name;
     const char* value;  // what the option takes, nullptr for a switch
     const char* missing;  // the message when the value is missing
@@ -61,8 +61,8 @@ void SetInkLimit(Options& o, const std::string& v) {
     o.inkLimit = limit;
 }
 
-const std::vector<OptionSpec>& Table() {
-    static const std::vector<OptionSpec> table = {
+const std::vector<OptionRow>& Table() {
+    static const std::vector<OptionRow> table = {
         {"--pages", "N-M", "--pages needs N-M",
          "pictures (and plates) of pages N to M only (or of page N); the\nreport covers all pages", SetPages},
         {"--out", "DIR", "--out needs a folder",
@@ -94,9 +94,9 @@ const std::vector<OptionSpec>& Table() {
     return table;
 }
 
-const OptionSpec* Find(const std::string& name) {
-    for (const auto& spec : Table())
-        if (name == spec.name) return &spec;
+const OptionRow* Find(const std::string& name) {
+    for (const auto& row : Table())
+        if (name == row.name) return &row;
     return name == "-h" ? Find("--help") : nullptr;
 }
 
@@ -112,14 +112,14 @@ Options ParseOptions(const std::vector<std::string>& args) {
             continue;
         }
         const std::size_t equals = arg.find('=');
-        const OptionSpec* spec = Find(arg.substr(0, equals));
-        if (spec == nullptr || (spec->value == nullptr && equals != std::string::npos))
+        const OptionRow* row = Find(arg.substr(0, equals));
+        if (row == nullptr || (row->value == nullptr && equals != std::string::npos))
             throw UsageError("unknown option " + arg, true);
         std::string value;
-        if (spec->value != nullptr && equals != std::string::npos) value = arg.substr(equals + 1);
-        else if (spec->value != nullptr && i + 1 < args.size()) value = args[++i];
-        else if (spec->value != nullptr) throw UsageError(spec->missing);
-        spec->set(o, value);
+        if (row->value != nullptr && equals != std::string::npos) value = arg.substr(equals + 1);
+        else if (row->value != nullptr && i + 1 < args.size()) value = args[++i];
+        else if (row->value != nullptr) throw UsageError(row->missing);
+        row->set(o, value);
         if (o.help) return o;
     }
     if (o.job.empty()) throw UsageError("no job named", true);
@@ -129,8 +129,8 @@ Options ParseOptions(const std::vector<std::string>& args) {
 std::string UsageLine() {
     std::string line = "Usage: scripts/inspect JOB.ps", text;
     std::size_t width = line.size();
-    for (const auto& spec : Table()) {
-        const std::string item = std::string(" [") + spec.name + (spec.value ? std::string(" ") + spec.value : "") + "]";
+    for (const auto& row : Table()) {
+        const std::string item = std::string(" [") + row.name + (row.value ? std::string(" ") + row.value : "") + "]";
         if (width + item.size() > 86) {
             text += line + "\n";
             line = std::string(22, ' ');
@@ -145,10 +145,10 @@ std::string UsageLine() {
 std::string HelpText() {
     std::ostringstream out;
     out << UsageLine() << "\n" << kHelpIntro << "Options:\n";
-    for (const auto& spec : Table()) {
-        std::string head = std::string("  ") + spec.name + (spec.value ? std::string(" ") + spec.value : "");
+    for (const auto& row : Table()) {
+        std::string head = std::string("  ") + row.name + (row.value ? std::string(" ") + row.value : "");
         head.resize(std::max<std::size_t>(head.size() + 1, 20), ' ');
-        std::istringstream lines(spec.help);
+        std::istringstream lines(row.help);
         std::string line;
         bool firstLine = true;
         while (std::getline(lines, line)) {

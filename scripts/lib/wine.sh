@@ -14,15 +14,15 @@ wine32_route() {
 }
 qemu_version() { qemu-i386-static --version 2>/dev/null | sed -n '1s/.*version \([0-9.]*\).*/\1/p'; }
 
-# Why 32-bit Wine cannot run the DLL here; nothing when it can, and then WINE_LOADER is
-# the program that runs a 32-bit Windows program.
+# The program that runs a 32-bit Windows program here.
+wine_loader() { if [ "$(wine32_route)" = qemu ]; then echo "$QEMU_WINE/wine32"; else echo "$WINE32_NATIVE"; fi; }
+
+# Why 32-bit Wine cannot run the DLL here; nothing when it can.
 wine_missing() {
   command -v i686-w64-mingw32-g++ >/dev/null || echo "the DLL is not built (package g++-mingw-w64-i686)"
   case "$(wine32_route)" in
-    native) WINE_LOADER="$WINE32_NATIVE" ;;
-    qemu) WINE_LOADER="$QEMU_WINE/wine32"
-      [ -x "$WINE_LOADER" ] && [[ "$(qemu_version)" == 10.* ]] ||
-        echo "this kernel runs no 32-bit programs and qemu-i386 10 is not set up (scripts/provision)" ;;
+    qemu) [ -x "$QEMU_WINE/wine32" ] && [[ "$(qemu_version)" == 10.* ]] ||
+      echo "this kernel runs no 32-bit programs and qemu-i386 10 is not set up (scripts/provision)" ;;
     none) echo "32-bit Wine is not installed (package wine32:i386)" ;;
   esac
 }
@@ -33,8 +33,8 @@ use_wine() {
   local why
   why=$(wine_missing)
   [ -z "$why" ] || { echo "skipped: $why"; exit "$SKIPPED"; }
-  wine_missing >/dev/null  # sets WINE_LOADER in this shell
   [ -d "$WINE_PREFIX_DIR" ] || { echo "no Wine prefix at $WINE_PREFIX_DIR (scripts/provision --wine-prefix)"; exit 2; }
+  WINE_LOADER=$(wine_loader)
   export WINEPREFIX="$WINE_PREFIX_DIR"
 }
 

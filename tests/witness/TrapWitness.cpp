@@ -21,6 +21,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -51,7 +52,8 @@ struct Page {
 
 Page ReadCmyk(const std::string& path) {
     TIFFSetWarningHandler(nullptr);
-    TIFF* tiff = TIFFOpen(path.c_str(), "r");
+    const std::unique_ptr<TIFF, void (*)(TIFF*)> file(TIFFOpen(path.c_str(), "r"), [](TIFF* t) { if (t) TIFFClose(t); });
+    TIFF* tiff = file.get();
     if (!tiff) Fail("cannot read " + path);
     std::uint32_t width = 0, height = 0;
     std::uint16_t bits = 0, samples = 0, planar = 0;
@@ -61,23 +63,17 @@ Page ReadCmyk(const std::string& path) {
     TIFFGetFieldDefaulted(tiff, TIFFTAG_SAMPLESPERPIXEL, &samples);
     TIFFGetFieldDefaulted(tiff, TIFFTAG_PLANARCONFIG, &planar);
     if (bits != 8 || samples != 4 || planar != PLANARCONFIG_CONTIG || TIFFIsTiled(tiff) || width == 0 ||
-        width > 20000 || height == 0 || height > 20000) {
-        TIFFClose(tiff);
+        width > 20000 || height == 0 || height > 20000)
         Fail(path + " is no 8-bit CMYK page in strips");
-    }
     Page page;
     page.width = static_cast<int>(width);
     page.height = static_cast<int>(height);
     std::vector<std::uint8_t> row(static_cast<std::size_t>(TIFFScanlineSize64(tiff)));
     for (std::uint32_t y = 0; y < height; ++y) {
-        if (row.size() < 4 * width || TIFFReadScanline(tiff, row.data(), y, 0) < 0) {
-            TIFFClose(tiff);
-            Fail(path + " is cut short");
-        }
+        if (row.size() < 4 * width || TIFFReadScanline(tiff, row.data(), y, 0) < 0) Fail(path + " is cut short");
         for (std::uint32_t x = 0; x < width; ++x)
             for (std::size_t i = 0; i < 4; ++i) page.plates[i].push_back(row[4 * x + i]);
     }
-    TIFFClose(tiff);
     return page;
 }
 
