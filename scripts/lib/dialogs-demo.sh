@@ -6,6 +6,8 @@
 source "$(dirname "$0")/wine.sh"
 mode="${1:---dialogs}"
 use_wine
+screen_width=1024 screen_height=768
+wine_session -s "-screen 0 ${screen_width}x${screen_height}x24" -- "$@"
 # ORVANE_OUT names another folder for the results (default out/).
 out="${ORVANE_OUT:-$ROOT/out}"
 mkdir -p "$out/dialogs"
@@ -25,35 +27,30 @@ rm -f "$marker" "$out"/dialogs/*.png
 # and its window's place on the screen into the marker file; the screen is then
 # taken, cropped to that window, and the marker removed, upon which the journey goes
 # on to the next dialog.
-screen_width=1024 screen_height=768
 status=0
-ORVANE_SHOW_MARKER_UNIX="$marker" ORVANE_SHOTS="$out/dialogs" WINE_LOADER="$WINE_LOADER" \
-  on_display -s "-screen 0 ${screen_width}x${screen_height}x24" -- bash -c '
-  marker="$ORVANE_SHOW_MARKER_UNIX"
-  ORVANE_SHOW_MARKER=$("$WINE_LOADER" winepath.exe -w "$marker" 2>/dev/null) \
-    "$WINE_LOADER" ./hostsim.exe --dll OrvaneTrp.dll --publication "$0" --no-save \
-    --events load,register,journey:show,unload &
-  pid=$!
-  while kill -0 $pid 2>/dev/null; do
-    now=$(head -n 1 "$marker" 2>/dev/null || true)
-    window=$(sed -n 2p "$marker" 2>/dev/null || true)
-    if [ -n "$now" ] && [ -n "$window" ]; then
-      # The window is drawn when two screenshots a moment apart are the same.
-      shot="$ORVANE_SHOTS/$(echo "$now" | tr "A-Z " "a-z-").png"
-      for try in $(seq 20); do
-        sleep 0.3
-        import -window root -crop "$window" +repage -define png:exclude-chunks=date,time "png:$shot.new" || break
-        cmp -s "$shot.new" "$shot" && break
-        mv "$shot.new" "$shot"
-      done
-      rm -f "$shot.new"
-      [ -f "$shot" ] && echo "screenshot: $shot ($window)" || echo "no screenshot of \"$now\"" >&2
-      rm -f "$marker"
-    fi
-    sleep 0.1
-  done
-  wait $pid
-' "$publication" || status=$?
+# The prefix's drive Z: is the root of this file system.
+ORVANE_SHOW_MARKER="Z:${marker//\//\\}" timeout 300 "$WINE_LOADER" ./hostsim.exe --dll OrvaneTrp.dll \
+  --publication "$publication" --no-save --events load,register,journey:show,unload &
+pid=$!
+while kill -0 $pid 2>/dev/null; do
+  now=$(head -n 1 "$marker" 2>/dev/null || true)
+  window=$(sed -n 2p "$marker" 2>/dev/null || true)
+  if [ -n "$now" ] && [ -n "$window" ]; then
+    # The window is drawn when two screenshots a moment apart are the same.
+    shot="$out/dialogs/$(echo "$now" | tr "A-Z " "a-z-").png"
+    for try in $(seq 20); do
+      sleep 0.3
+      import -window root -crop "$window" +repage -define png:exclude-chunks=date,time "png:$shot.new" || break
+      cmp -s "$shot.new" "$shot" && break
+      mv "$shot.new" "$shot"
+    done
+    rm -f "$shot.new"
+    [ -f "$shot" ] && echo "screenshot: $shot ($window)" || echo "no screenshot of \"$now\"" >&2
+    rm -f "$marker"
+  fi
+  sleep 0.1
+done
+wait $pid || status=$?
 rm -f "$marker"
 
 # The journey passed, with six screenshots, none of them blank (an empty screen has

@@ -49,26 +49,50 @@ wine_flavour() {
   esac
 }
 
-# Runs a command (Wine, or a script that runs it) on a new virtual display, or on the
-# current display when there is one; options for xvfb-run come first, up to "--". The
-# prefix's Wine server is stopped afterwards, so that the next run starts one on its
-# own display.
-on_display() {
-  local xvfb_options=() status=0
-  while [ "$1" != "--" ]; do xvfb_options+=("$1"); shift; done
-  shift
-  if [ -n "${DISPLAY:-}" ]; then
-    timeout 300 "$@" || status=$?
-  else
-    # The virtual display going away at the end is no error of the run.
-    timeout 300 xvfb-run -a "${xvfb_options[@]}" "$@" 2> >(grep -v "^X connection to .* broken" >&2) || status=$?
-  fi
-  wineserver -k 2>/dev/null || true
+# Runs a command (Wine, or a script that runs it) with its output going through files:
+# Wine's services inherit the output of the program they start and outlive it by
+# seconds, and a pipe they hold open keeps a $(...) waiting that long. Stdout and
+# stderr stay apart; the exit status is the command's.
+wine_run() {
+  local log status=0
+  log=$(mktemp -d)
+  "$@" >"$log/out" 2>"$log/err" || status=$?
+  cat "$log/out"
+  # The virtual display going away at the end is no error of the run.
+  grep -v "^X connection to .* broken" "$log/err" >&2 || true
+  rm -rf "$log"
   return "$status"
 }
 
-# Runs a Windows program under Wine on a display (message boxes and dialogs need one).
-run_wine_display() { on_display -- "$WINE_LOADER" "$@"; }
+# Runs the rest of a check (the script that calls this, with its arguments) on a
+# virtual display of its own, or on the current display when there is one, with one
+# Wine server for all its runs, stopped when the script ends: the server and Wine's
+# services start once a check, not once a run. Options for xvfb-run come first.
+#   use_wine; wine_session [XVFB-RUN-OPTIONS] -- "$@"
+wine_session() {
+  local xvfb_options=() session
+  while [ "$1" != "--" ]; do xvfb_options+=("$1"); shift; done
+  shift
+  [ -z "${ORVANE_WINE_SESSION:-}" ] || return 0
+  export ORVANE_WINE_SESSION=1
+  session=(bash -c 'bash "$0" "$@"; status=$?; wineserver -k 2>/dev/null; exit $status' "$0" "$@")
+  [ -n "${DISPLAY:-}" ] || session=(xvfb-run -a "${xvfb_options[@]}" "${session[@]}")
+  exec "${session[@]}"
+}
+
+# Runs a Windows program under Wine on a display (message boxes and dialogs need one):
+# the check's own, else a new virtual one for this run alone, whose Wine server is
+# stopped afterwards so that the next run starts one on its own display.
+run_wine_display() {
+  local status=0
+  if [ -n "${ORVANE_WINE_SESSION:-}${DISPLAY:-}" ]; then
+    wine_run timeout 300 "$WINE_LOADER" "$@" || status=$?
+  else
+    wine_run timeout 300 xvfb-run -a "$WINE_LOADER" "$@" || status=$?
+  fi
+  [ -n "${ORVANE_WINE_SESSION:-}" ] || wineserver -k 2>/dev/null || true
+  return "$status"
+}
 
 # A fresh copy of an example publication in a folder (no saved records or labels).
 fresh_publication() {

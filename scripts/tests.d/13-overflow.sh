@@ -6,6 +6,7 @@
 # within bounds it returns. It runs under the 32-bit Wine that runs the DLL.
 source "$(dirname "$0")/../lib/wine.sh"
 use_wine
+wine_session -- "$@"
 probe="$BUILD_ROOT/win32/overflow_probe.exe"
 [ -f "$probe" ] || { echo "no $probe"; exit 1; }
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winedbg.exe=d"  # an unhandled exception ends the process, no debugger
@@ -13,7 +14,7 @@ cd "$BUILD_ROOT/win32"
 for mode in stack memcpy; do
   for count in 16 64; do
     status=0
-    out=$(timeout 120 "$WINE_LOADER" ./overflow_probe.exe "$mode" "$count" 2>&1) || status=$?
+    out=$(wine_run timeout 120 "$WINE_LOADER" ./overflow_probe.exe "$mode" "$count" 2>&1) || status=$?
     grep -q '^calling' <<<"$out" || { echo "$out"; echo "$mode $count: the probe did not start"; exit 1; }
     if [ "$count" = 16 ]; then
       [ "$status" = 0 ] && grep -q '^returned' <<<"$out" ||
@@ -26,5 +27,4 @@ for mode in stack memcpy; do
     fi
   done
 done
-wineserver -k 2>/dev/null || true
 echo "$(wine_flavour): a write past the buffer ends the probe (stack protector and fortified memcpy); within bounds it returns"

@@ -1,6 +1,7 @@
 # The real DLL in hostsim.exe under Wine: load, register, unload.
 source "$(dirname "$0")/../lib/wine.sh"
 use_wine
+wine_session -- "$@"
 cd "$BUILD_ROOT/win32"
 out=$(run_wine_display ./hostsim.exe --dll OrvaneTrp.dll --events load,register,release,unload)
 echo "$out"

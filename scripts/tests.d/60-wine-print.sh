@@ -2,6 +2,7 @@
 # byte for byte; Ghostscript runs the Wine job without error.
 source "$(dirname "$0")/../lib/wine.sh"
 use_wine
+wine_session -- "$@"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

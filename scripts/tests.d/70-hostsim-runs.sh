@@ -3,6 +3,7 @@
 # job cancelled at print start.
 source "$(dirname "$0")/../lib/wine.sh"
 use_wine
+wine_session -- "$@"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$BUILD_ROOT/win32"

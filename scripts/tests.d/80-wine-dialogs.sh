@@ -4,6 +4,7 @@
 # Host failure inside a nested dialog reaching main.
 source "$(dirname "$0")/../lib/wine.sh"
 use_wine
+wine_session -- "$@"
 cd "$BUILD_ROOT/win32"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -11,7 +12,7 @@ cp "$ROOT/examples/sample.pub" "$work/"
 status=0
 run_journeys() {
   local out
-  out=$(on_display -- "$WINE_LOADER" ./hostsim.exe --dll OrvaneTrp.dll "$@" 2>&1) || true
+  out=$(run_wine_display ./hostsim.exe --dll OrvaneTrp.dll "$@" 2>&1) || true
   echo "$out"
   if grep -q "FAILED" <<<"$out"; then status=1; fi
   for journey in $(grep -o 'journey:[a-z]*' <<<"$*" | cut -d: -f2); do
