@@ -19,15 +19,21 @@ function(orvane_check name)
     ENVIRONMENT "ORVANE_BUILD=${CHECKS_ROOT};${C_ENV}")
   # CTest starts the costliest first. The runs under Wine, one after the other, are the
   # longest chain: the Windows build and the Wine prefix start it at once, the sanitizer
-  # build follows, and the runs under Wine go before the fuzzers and the shorter checks.
+  # build follows, and the runs under Wine go before the rest. The package's second
+  # build keeps both cores busy while those runs wait on their dialogs, then come the
+  # fuzzers; the checks of seconds (the inspector's among them) go before the unit tests.
   if("${C_MAKES}" MATCHES "win32|wineprefix")
     set_tests_properties(${name} PROPERTIES COST 1000)
   elseif("${C_MAKES}" MATCHES "asan")
     set_tests_properties(${name} PROPERTIES COST 900)
   elseif("${C_LABELS}" MATCHES "wine")
     set_tests_properties(${name} PROPERTIES COST 500)
+  elseif("${C_LABELS}" MATCHES "package")
+    set_tests_properties(${name} PROPERTIES COST 450)
   elseif("${C_LABELS}" MATCHES "fuzz")
     set_tests_properties(${name} PROPERTIES COST 400)
+  else()
+    set_tests_properties(${name} PROPERTIES COST 100)
   endif()
   if(C_NEEDS)
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED "${C_NEEDS}")
