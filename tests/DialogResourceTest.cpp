@@ -15,7 +15,7 @@ namespace {
 using orvane::test::PeResource;
 
 constexpr std::uint32_t kDialogType = 5;
-constexpr std::uint32_t kEnglishUs = 1033;
+using orvane::test::kEnglishUs;
 constexpr std::uint32_t kDialogStyle = 0x80L | 0x80000000L | 0x00C00000L | 0x00080000L;  // modal frame, popup, caption, system menu
 constexpr std::uint32_t kSetFont = 0x40;
 constexpr std::uint32_t kChild = 0x40000000, kVisible = 0x10000000, kTabStop = 0x00010000;
@@ -126,12 +126,6 @@ private:
     std::size_t at_ = 0;
 };
 
-std::string DllPath()
-{
-    if (const char* path = std::getenv("ORVANE_DLL")) return path;
-    return std::string(ORVANE_SOURCE_DIR) + "/build/win32/OrvaneTrp.dll";
-}
-
 void ExpectStyle(const Item& item, std::uint32_t style)
 {
     const std::uint32_t buttonType = style & 0xF;
@@ -192,7 +186,7 @@ int ClassAtom(std::string name)
 
 TEST(DialogResources, TemplatesMatchTheLayout)
 {
-    const std::string path = DllPath();
+    const std::string path = orvane::test::BuiltDllPath();
     if (!std::ifstream(path, std::ios::binary)) GTEST_SKIP() << "no DLL at " << path;
     const auto resources = orvane::test::ReadPeResources(orvane::test::ReadWholeFile(path));
     for (const Template& expected : Expected()) {

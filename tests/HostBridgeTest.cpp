@@ -17,15 +17,7 @@
 namespace orvane {
 namespace {
 
-Status StatusOf(void (*call)())
-{
-    try {
-        call();
-    } catch (const HostError& error) {
-        return error.status();
-    }
-    return kStatusOk;
-}
+using test::StatusOf;
 
 TEST(RequestEncoding, TextsArePaddedToEvenOffsetsAndTheSkippedByteIsLeftAlone)
 {

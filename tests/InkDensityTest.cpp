@@ -10,15 +10,7 @@
 namespace orvane {
 namespace {
 
-Status StatusOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const HostError& e) {
-        return e.status();
-    }
-    return 0;
-}
+using test::StatusOf;
 
 class InkDensityTest : public ::testing::Test {
 protected:

@@ -3,12 +3,23 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace orvane::test {
+
+// The language of every resource of the DLL: English (United States).
+constexpr std::uint32_t kEnglishUs = 1033;
+
+// The DLL the resource tests read: ORVANE_DLL, else the one of the Windows build.
+inline std::string BuiltDllPath()
+{
+    if (const char* path = std::getenv("ORVANE_DLL")) return path;
+    return std::string(ORVANE_SOURCE_DIR) + "/build/win32/OrvaneTrp.dll";
+}
 
 struct PeResource {
     std::uint32_t typeId = 0;  // 0 when the type has a name

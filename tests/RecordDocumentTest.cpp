@@ -313,8 +313,6 @@ TEST_F(DocumentRecordTest, AFailedReadStopsTheLoadAndGivesEverythingBack)
     EXPECT_TRUE(t.Balanced());
 }
 
-}  // namespace
-
 TEST_F(DocumentRecordTest, HostFailureWhileReadingBigEndianLeavesTheMarkAtW)
 {
     LabelPages({2, 3, 5});
@@ -330,3 +328,5 @@ TEST_F(DocumentRecordTest, HostFailureWhileReadingBigEndianLeavesTheMarkAtW)
     EXPECT_EQ(Settings().byteOrder, 'w');
     EXPECT_TRUE(t.Balanced());
 }
+
+}  // namespace

@@ -20,9 +20,9 @@ using orvane::test::StorageHost;
 
 // Which entries of a list record a load keeps when a field fails: none when the
 // head or the first entry fails, the first when the second fails.
-enum class Part { Head, Entry1, Entry2 };
+enum class ListPart { Head, Entry1, Entry2 };
 
-int EntriesKept(Part part) { return part == Part::Entry2 ? 1 : 0; }
+int EntriesKept(ListPart part) { return part == ListPart::Entry2 ? 1 : 0; }
 
 void StyleFields(Fields& f, int n, const std::string& name)
 {
@@ -34,11 +34,11 @@ void StyleFields(Fields& f, int n, const std::string& name)
     f.Text(s + "image resolution", "2400").Text(s + "spare text", "").Text(s + "color scaling", "100");
 }
 
-Part StylePart(const std::string& field)
+ListPart StylePart(const std::string& field)
 {
-    if (field.rfind("style 1 ", 0) == 0) return Part::Entry1;
-    if (field.rfind("style 2 ", 0) == 0) return Part::Entry2;
-    return Part::Head;
+    if (field.rfind("style 1 ", 0) == 0) return ListPart::Entry1;
+    if (field.rfind("style 2 ", 0) == 0) return ListPart::Entry2;
+    return ListPart::Head;
 }
 
 class StyleRecordFailTest : public ::testing::Test {
@@ -62,7 +62,7 @@ TEST_F(StyleRecordFailTest, EveryFieldEveryWay)
     StyleFields(f, 2, "Second");
     // The table: each field of the record, named, with the part it belongs to.
     for (const Fields::Field& field : f.All()) {
-        const Part part = StylePart(field.name);
+        const ListPart part = StylePart(field.name);
         for (ReadFault fault : orvane::test::kEveryReadFault) {
             SCOPED_TRACE(field.name + ": " + orvane::test::FaultName(fault));
             FreshList();
@@ -71,7 +71,7 @@ TEST_F(StyleRecordFailTest, EveryFieldEveryWay)
             const TrapStyleList& list = *Module().currentStyleList;
             ASSERT_EQ(list.Count(), 1 + EntriesKept(part));
             EXPECT_EQ(list.StyleAt(0)->name, "From preferences");
-            if (part == Part::Entry2) {
+            if (part == ListPart::Entry2) {
                 EXPECT_EQ(list.StyleAt(1)->name, "First");
                 EXPECT_EQ(list.StyleAt(1)->trapColorScaling, "100");
             }
@@ -148,9 +148,9 @@ TEST_F(InkRecordFailTest, EveryFieldEveryWay)
     InkFields(f, 1, "Gold", "", 4);
     InkFields(f, 2, "", "Cyan", 9);
     for (const Fields::Field& field : f.All()) {
-        const Part part = field.name.rfind("ink 1 ", 0) == 0   ? Part::Entry1
-                          : field.name.rfind("ink 2 ", 0) == 0 ? Part::Entry2
-                                                               : Part::Head;
+        const ListPart part = field.name.rfind("ink 1 ", 0) == 0   ? ListPart::Entry1
+                          : field.name.rfind("ink 2 ", 0) == 0 ? ListPart::Entry2
+                                                               : ListPart::Head;
         for (ReadFault fault : orvane::test::kEveryReadFault) {
             SCOPED_TRACE(field.name + ": " + orvane::test::FaultName(fault));
             t.StoreWithFault("BBB", f, field.name, fault);
@@ -161,8 +161,8 @@ TEST_F(InkRecordFailTest, EveryFieldEveryWay)
             const bool empty = field.name == "mark";
             EXPECT_EQ(Load(list, next), empty ? 1 : 0);
             ASSERT_EQ(list.Count(), EntriesKept(part));
-            EXPECT_EQ(next, part == Part::Entry2 ? 5 : 1);
-            if (part == Part::Entry2) {
+            EXPECT_EQ(next, part == ListPart::Entry2 ? 5 : 1);
+            if (part == ListPart::Entry2) {
                 EXPECT_EQ(list.EntryAt(0)->name, "Gold");
                 EXPECT_EQ(list.EntryAt(0)->type, 2);
             }

@@ -16,7 +16,7 @@ namespace {
 using orvane::test::PeResource;
 
 constexpr std::uint32_t kRtString = 6;
-constexpr std::uint32_t kEnglishUs = 1033;
+using orvane::test::kEnglishUs;
 constexpr std::uint32_t kEnglishUk = 2057;
 
 struct ExpectedTemplate {
@@ -117,17 +117,11 @@ const ExpectedTemplate kExpectedTemplates[] = {
          "\n"},
 };
 
-std::string DllPath()
-{
-    if (const char* path = std::getenv("ORVANE_DLL")) return path;
-    return std::string(ORVANE_SOURCE_DIR) + "/build/win32/OrvaneTrp.dll";
-}
-
 class ResourceTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string path = DllPath();
+        std::string path = orvane::test::BuiltDllPath();
         if (!std::ifstream(path, std::ios::binary)) GTEST_SKIP() << "no DLL at " << path;
         resources_ = orvane::test::ReadPeResources(orvane::test::ReadWholeFile(path));
     }

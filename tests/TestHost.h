@@ -3,6 +3,8 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "host/HostContext.h"
 #include "hostsim/SimHost.h"
 #include "platform/portable/PortablePlatform.h"
@@ -10,6 +12,17 @@
 #include "state/ModuleState.h"
 
 namespace orvane::test {
+
+// The status of the HostError a call throws; kStatusOk when it returns.
+inline Status StatusOf(const std::function<void()>& call)
+{
+    try {
+        call();
+    } catch (const HostError& error) {
+        return error.status();
+    }
+    return kStatusOk;
+}
 
 // Fails the running test with every request the stand-in refused as malformed.
 inline void ExpectWellFormedRequests(const hostsim::SimHost& host)

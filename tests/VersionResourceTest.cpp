@@ -21,13 +21,7 @@ using orvane::test::PeResource;
 using orvane::test::PeVersionInfo;
 
 constexpr std::uint32_t kRtVersion = 16;
-constexpr std::uint32_t kEnglishUs = 1033;
-
-std::string DllPath()
-{
-    if (const char* path = std::getenv("ORVANE_DLL")) return path;
-    return std::string(ORVANE_SOURCE_DIR) + "/build/win32/OrvaneTrp.dll";
-}
+using orvane::test::kEnglishUs;
 
 std::string SourceVersion()
 {
@@ -39,7 +33,7 @@ std::string SourceVersion()
 
 TEST(VersionResource, CarriesTheSourceVersionAndTheProductNames)
 {
-    const std::string path = DllPath();
+    const std::string path = orvane::test::BuiltDllPath();
     if (!std::ifstream(path, std::ios::binary)) GTEST_SKIP() << "no DLL at " << path;
     const std::vector<PeResource> resources = orvane::test::ReadPeResources(orvane::test::ReadWholeFile(path));
     const PeResource* found = nullptr;
