@@ -75,6 +75,8 @@ wine_session() {
   shift
   [ -z "${ORVANE_WINE_SESSION:-}" ] || return 0
   export ORVANE_WINE_SESSION=1
+  # A server left by a check that was stopped would hold on to its gone display.
+  wineserver -k 2>/dev/null || true
   session=(bash -c 'bash "$0" "$@"; status=$?; wineserver -k 2>/dev/null; exit $status' "$0" "$@")
   [ -n "${DISPLAY:-}" ] || session=(xvfb-run -a "${xvfb_options[@]}" "${session[@]}")
   exec "${session[@]}"
